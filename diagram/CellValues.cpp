@@ -1,0 +1,124 @@
+#include "diagram/CellValues.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::size_t kBlockValues = 16384;
+
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+}  // namespace
+
+double CellValue(const char* text) {
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    // Hexadecimal numbers, infinities and NaNs take the library's path.
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return std::atof(text);
+
+    std::uint64_t mantissa = 0;
+    int significant = 0;  // digits after the leading zeros
+    int fraction = 0;     // digits after the decimal point
+    bool anyDigit = false;
+    for (; IsDigit(*p); ++p) {
+        anyDigit = true;
+        if (significant > 0 || *p != '0') {
+            if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        }
+    }
+    if (*p == '.') {
+        for (++p; IsDigit(*p); ++p) {
+            anyDigit = true;
+            ++fraction;
+            if (significant > 0 || *p != '0') {
+                if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+            }
+        }
+    }
+    // With at most 15 significant digits the mantissa is exact, and so is 10^fraction up to
+    // 10^22: one IEEE division then rounds exactly as the library's correctly rounded conversion.
+    if (!anyDigit || significant > 15 || fraction > 22 || *p == 'e' || *p == 'E') {
+        return std::atof(text);
+    }
+    double value = static_cast<double>(mantissa) / kPow10[fraction];
+    return negative ? -value : value;
+}
+
+void CellValues::Clear() noexcept {
+    m_nColumns = 0;
+    m_rows = 0;
+    m_stride = 0;
+    m_blocks.clear();
+    m_extremes.clear();
+    m_firstRow = m_lastRow = nullptr;
+}
+
+void CellValues::Begin(int nColumns) {
+    Clear();
+    m_nColumns = nColumns;
+    m_stride = nColumns > 1 ? static_cast<std::size_t>(nColumns - 1) : 0;
+    m_extremes.resize(m_stride);
+    // About 16 Ki values a block, and a whole number of rows in each.
+    const std::size_t rows = m_stride ? std::max<std::size_t>(1, kBlockValues / m_stride) : 1;
+    m_rowShift = static_cast<std::size_t>(std::bit_width(rows) - 1);
+    m_rowMask = (std::size_t{1} << m_rowShift) - 1;
+}
+
+void CellValues::AppendRow(const CStringArray& row) {
+    if (m_stride == 0) {
+        ++m_rows;
+        return;
+    }
+    const std::size_t slot = m_rows & m_rowMask;
+    if (slot == 0) {
+        m_blocks.push_back(std::make_unique_for_overwrite<double[]>((m_rowMask + 1) * m_stride));
+    }
+    double* out = m_blocks.back().get() + slot * m_stride;
+    const CString* cells = row.GetData() + 1;
+    for (std::size_t c = 0; c < m_stride; ++c) {
+        const CString& cell = cells[c];
+        const double v = CellValue(cell.GetString());
+        out[c] = v;
+        if (!cell.IsEmpty()) {
+            Extremes& e = m_extremes[c];
+            e.any = true;
+            if (v > e.max) e.max = v;
+            if (v < e.min) e.min = v;
+        }
+    }
+    ++m_rows;
+}
+
+void CellValues::Seal(const CArray<CStringArray*>& rows) noexcept {
+    m_firstRow = rows.IsEmpty() ? nullptr : rows.GetData()[0];
+    m_lastRow = rows.IsEmpty() ? nullptr : rows.GetData()[rows.GetSize() - 1];
+}
+
+void CellValues::Build(const CArray<CStringArray*>& rows, int nColumns) {
+    Begin(nColumns);
+    for (const CStringArray* row : rows) {
+        // A row shorter than the column count (only possible when the rows were edited by hand)
+        // takes the checked path, so a bad row throws instead of being read past its end.
+        if (row->GetSize() < nColumns) (void)row->GetAt(nColumns - 1);
+        AppendRow(*row);
+    }
+    Seal(rows);
+}
+
+bool CellValues::Matches(const CArray<CStringArray*>& rows, int nColumns) const noexcept {
+    if (nColumns != m_nColumns || static_cast<std::size_t>(rows.GetSize()) != m_rows) return false;
+    if (rows.IsEmpty()) return true;
+    return rows.GetData()[0] == m_firstRow && rows.GetData()[rows.GetSize() - 1] == m_lastRow;
+}
