@@ -7,26 +7,29 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 constexpr std::size_t kBlockValues = 16384;
 
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 }  // namespace
 
 double CellValue(const char* text) {
     const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
+        ++p;
     bool negative = false;
     if (*p == '+' || *p == '-') {
         negative = *p == '-';
         ++p;
     }
     // Hexadecimal numbers, infinities and NaNs take the library's path.
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return std::atof(text);
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+        return std::atof(text);
 
     std::uint64_t mantissa = 0;
     int significant = 0;  // digits after the leading zeros
@@ -35,7 +38,8 @@ double CellValue(const char* text) {
     for (; IsDigit(*p); ++p) {
         anyDigit = true;
         if (significant > 0 || *p != '0') {
-            if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+            if (++significant <= 15)
+                mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
         }
     }
     if (*p == '.') {
@@ -43,7 +47,8 @@ double CellValue(const char* text) {
             anyDigit = true;
             ++fraction;
             if (significant > 0 || *p != '0') {
-                if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+                if (++significant <= 15)
+                    mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
             }
         }
     }
@@ -94,8 +99,10 @@ void CellValues::AppendRow(const CStringArray& row) {
         if (!cell.IsEmpty()) {
             Extremes& e = m_extremes[c];
             e.any = true;
-            if (v > e.max) e.max = v;
-            if (v < e.min) e.min = v;
+            if (v > e.max)
+                e.max = v;
+            if (v < e.min)
+                e.min = v;
         }
     }
     ++m_rows;
@@ -111,14 +118,17 @@ void CellValues::Build(const CArray<CStringArray*>& rows, int nColumns) {
     for (const CStringArray* row : rows) {
         // A row shorter than the column count (only possible when the rows were edited by hand)
         // takes the checked path, so a bad row throws instead of being read past its end.
-        if (row->GetSize() < nColumns) (void)row->GetAt(nColumns - 1);
+        if (row->GetSize() < nColumns)
+            (void)row->GetAt(nColumns - 1);
         AppendRow(*row);
     }
     Seal(rows);
 }
 
 bool CellValues::Matches(const CArray<CStringArray*>& rows, int nColumns) const noexcept {
-    if (nColumns != m_nColumns || static_cast<std::size_t>(rows.GetSize()) != m_rows) return false;
-    if (rows.IsEmpty()) return true;
+    if (nColumns != m_nColumns || static_cast<std::size_t>(rows.GetSize()) != m_rows)
+        return false;
+    if (rows.IsEmpty())
+        return true;
     return rows.GetData()[0] == m_firstRow && rows.GetData()[rows.GetSize() - 1] == m_lastRow;
 }

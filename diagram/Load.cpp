@@ -16,7 +16,8 @@ void ShowMessage(const char* format, const CString& strPath) {
 
 // The colour of column j: the palette while it lasts, then a computed one.
 COLORREF ColumnColor(const CArray<COLORREF>& palette, int j) {
-    if (j < palette.GetSize()) return palette[j];
+    if (j < palette.GetSize())
+        return palette[j];
     return RGB((50 * j) & 0xFF, (255 - 50 * j) & 0xFF, 255 / (j + 1));
 }
 
@@ -37,7 +38,8 @@ bool CDiagram::Load(CString strPath) {
     CString line;
     while (file.ReadString(line)) {
         const int n = SplitFields(line.view(), std::string_view(), m_aHeader);
-        if (n == 1) continue;  // blank line
+        if (n == 1)
+            continue;  // blank line
         if (m_strTitle.IsEmpty()) {
             m_strTitle = line;
             continue;
@@ -68,8 +70,10 @@ bool CDiagram::Load(CString strPath) {
         row->Reserve(m_nColumns);
         const CString* fields = m_aHeader.GetData();
         const int copy = n < m_nColumns ? n : m_nColumns;
-        for (int j = 0; j < copy; ++j) row->Add(fields[j]);
-        for (int j = copy; j < m_nColumns; ++j) row->Add(CString());
+        for (int j = 0; j < copy; ++j)
+            row->Add(fields[j]);
+        for (int j = copy; j < m_nColumns; ++j)
+            row->Add(CString());
         m_values.AppendRow(*row);
         m_aRows.Add(row.get());
         row.release();
@@ -85,6 +89,7 @@ bool CDiagram::Load(CString strPath) {
         return false;
     }
     m_values.Seal(m_aRows);
-    if (m_nColumns <= 2) m_bShowLegend = false;
+    if (m_nColumns <= 2)
+        m_bShowLegend = false;
     return true;
 }

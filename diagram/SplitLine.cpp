@@ -12,14 +12,15 @@ enum class ByteClass : unsigned char { kText, kDelimiter, kSpace };
 // Delimiters made only of ASCII characters are matched byte by byte: in UTF-8 an ASCII byte never
 // occurs inside a multi-byte character, so that is the same as matching characters.
 class DelimiterSet {
-public:
+  public:
     explicit DelimiterSet(std::string_view set) {
         m_class.fill(ByteClass::kText);
         m_class[' '] = ByteClass::kSpace;
         for (std::size_t i = 0; i < set.size();) {
             std::size_t n = CharLength(set.data() + i, set.size() - i);
             if (n == 1 && static_cast<unsigned char>(set[i]) < 0x80) {
-                if (set[i] != ' ') m_class[static_cast<unsigned char>(set[i])] = ByteClass::kDelimiter;
+                if (set[i] != ' ')
+                    m_class[static_cast<unsigned char>(set[i])] = ByteClass::kDelimiter;
             } else {
                 m_wide.push_back(set.substr(i, n));
             }
@@ -37,12 +38,13 @@ public:
         len = CharLength(p, avail);
         std::string_view ch(p, len);
         for (std::string_view w : m_wide) {
-            if (w == ch) return ByteClass::kDelimiter;
+            if (w == ch)
+                return ByteClass::kDelimiter;
         }
         return ByteClass::kText;
     }
 
-private:
+  private:
     std::array<ByteClass, 256> m_class{};
     std::vector<std::string_view> m_wide;  // delimiters that are multi-byte characters
 };
@@ -61,7 +63,8 @@ void PutField(CStringArray& fields, INT_PTR index, const char* p, std::size_t n)
 int SplitFields(std::string_view line, std::string_view delimiters, CStringArray& fields) {
     static const DelimiterSet kDefault(std::string_view("\t,;"));
     std::optional<DelimiterSet> custom;
-    if (!delimiters.empty()) custom.emplace(delimiters);
+    if (!delimiters.empty())
+        custom.emplace(delimiters);
     const DelimiterSet& set = custom ? *custom : kDefault;
 
     INT_PTR count = 0;
@@ -71,18 +74,23 @@ int SplitFields(std::string_view line, std::string_view delimiters, CStringArray
     for (;;) {
         // Skip delimiters (and spaces, which are removed before splitting).
         std::size_t len = 1;
-        while (p < end && set.Classify(p, static_cast<std::size_t>(end - p), len) != ByteClass::kText) {
+        while (p < end &&
+               set.Classify(p, static_cast<std::size_t>(end - p), len) != ByteClass::kText) {
             p += len;
         }
-        if (p == end) break;
+        if (p == end)
+            break;
         // The field runs to the next delimiter; spaces inside it are dropped.
         const char* start = p;
         bool spaced = false;
         for (;;) {
-            if (p == end) break;
+            if (p == end)
+                break;
             ByteClass c = set.Classify(p, static_cast<std::size_t>(end - p), len);
-            if (c == ByteClass::kDelimiter) break;
-            if (c == ByteClass::kSpace) spaced = true;
+            if (c == ByteClass::kDelimiter)
+                break;
+            if (c == ByteClass::kSpace)
+                spaced = true;
             p += len;
         }
         if (!spaced) {
@@ -90,7 +98,8 @@ int SplitFields(std::string_view line, std::string_view delimiters, CStringArray
         } else {
             scratch.Empty();
             for (const char* q = start; q < p; ++q) {
-                if (*q != ' ') scratch += *q;
+                if (*q != ' ')
+                    scratch += *q;
             }
             PutField(fields, count, scratch.data(), scratch.size());
         }

@@ -11,7 +11,7 @@
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
-public:
+  public:
     CArray() = default;
     CArray(const CArray&) = delete;
     CArray& operator=(const CArray&) = delete;
@@ -25,12 +25,14 @@ public:
     // Sets the number of elements; new elements are default-constructed. Growing keeps room for
     // geometric growth, so appending one at a time stays amortised constant.
     void SetSize(INT_PTR nNewSize) {
-        if (nNewSize < 0) throw CInvalidArgException();
+        if (nNewSize < 0)
+            throw CInvalidArgException();
         m_data.resize(static_cast<std::size_t>(nNewSize));
     }
     // Reserves room for n elements without changing the size.
     void Reserve(INT_PTR n) {
-        if (n > 0) m_data.reserve(static_cast<std::size_t>(n));
+        if (n > 0)
+            m_data.reserve(static_cast<std::size_t>(n));
     }
     // Removes every element and releases the storage.
     void RemoveAll() noexcept { std::vector<TYPE>().swap(m_data); }
@@ -65,9 +67,10 @@ public:
     auto begin() const noexcept { return m_data.begin(); }
     auto end() const noexcept { return m_data.end(); }
 
-private:
+  private:
     std::size_t Check(INT_PTR i) const {
-        if (i < 0 || i >= GetSize()) throw CInvalidArgException();
+        if (i < 0 || i >= GetSize())
+            throw CInvalidArgException();
         return static_cast<std::size_t>(i);
     }
 

@@ -14,7 +14,7 @@
 #include "platform/Types.h"
 
 class CString {
-public:
+  public:
     CString() noexcept { SetShortLength(0); }
     CString(const char* psz) : CString() { Assign(psz, psz ? std::strlen(psz) : 0); }  // NOLINT
     CString(const char* p, int nLength) : CString() {
@@ -79,7 +79,7 @@ public:
     friend CString operator+(CString a, const CString& b) { return std::move(a += b); }
     friend CString operator+(CString a, const char* b) { return std::move(a += b); }
 
-private:
+  private:
     static constexpr std::size_t kInline = 15;
     static constexpr unsigned char kHeapTag = 0x80;
 
@@ -87,7 +87,8 @@ private:
         return static_cast<unsigned char>(m_u.inl[kInline]) != kHeapTag;
     }
     void SetShortLength(std::size_t n) noexcept {
-        if (n > kInline) __builtin_unreachable();  // callers only pass lengths that fit inline
+        if (n > kInline)
+            __builtin_unreachable();  // callers only pass lengths that fit inline
         m_u.inl[n] = '\0';
         m_u.inl[kInline] = static_cast<char>(kInline - n);
     }
