@@ -7,10 +7,6 @@
 
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 constexpr std::size_t kBlockValues = 16384;
 
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -22,42 +18,44 @@ double CellValue(const char* text) {
     const char* p = text;
     while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
         ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-')
         ++p;
-    }
-    // Hexadecimal numbers, infinities and NaNs take the library's path.
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X'))
+    // Hexadecimal numbers take the library's path; so do infinities and NaNs (no digit below).
+    if (p[0] == '0' && (p[1] | 0x20) == 'x')
         return std::atof(text);
 
+    const char* digits = p;
+    while (*p == '0')
+        ++p;  // leading zeros are not significant
     std::uint64_t mantissa = 0;
-    int significant = 0;  // digits after the leading zeros
-    int fraction = 0;     // digits after the decimal point
-    bool anyDigit = false;
-    for (; IsDigit(*p); ++p) {
-        anyDigit = true;
-        if (significant > 0 || *p != '0') {
-            if (++significant <= 15)
-                mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-        }
-    }
+    const char* first = p;
+    for (unsigned d; (d = static_cast<unsigned char>(*p) - '0') < 10; ++p)
+        mantissa = mantissa * 10 + d;
+    int significant = static_cast<int>(p - first);
+    int fraction = 0;
+    bool anyDigit = p != digits;
     if (*p == '.') {
-        for (++p; IsDigit(*p); ++p) {
-            anyDigit = true;
-            ++fraction;
-            if (significant > 0 || *p != '0') {
-                if (++significant <= 15)
-                    mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-            }
+        const char* point = ++p;
+        if (significant == 0) {
+            while (*p == '0')
+                ++p;
         }
+        const char* start = p;
+        for (unsigned d; (d = static_cast<unsigned char>(*p) - '0') < 10; ++p) {
+            mantissa = mantissa * 10 + d;
+        }
+        significant += static_cast<int>(p - start);
+        fraction = static_cast<int>(p - point);
+        anyDigit |= p != point;
     }
-    // With at most 15 significant digits the mantissa is exact, and so is 10^fraction up to
+    // With at most 15 significant digits the mantissa is exact (the accumulation above may have
+    // wrapped only beyond 19 digits, and then this path is not taken), and so is 10^fraction up to
     // 10^22: one IEEE division then rounds exactly as the library's correctly rounded conversion.
-    if (!anyDigit || significant > 15 || fraction > 22 || *p == 'e' || *p == 'E') {
+    if (!anyDigit || significant > 15 || fraction > 22 || (*p | 0x20) == 'e') {
         return std::atof(text);
     }
-    double value = static_cast<double>(mantissa) / kPow10[fraction];
+    const double value = static_cast<double>(mantissa) / kPow10[fraction];
     return negative ? -value : value;
 }
 

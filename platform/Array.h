@@ -15,7 +15,7 @@ class CArray {
     CArray() = default;
     CArray(const CArray&) = delete;
     CArray& operator=(const CArray&) = delete;
-    virtual ~CArray() = default;
+    ~CArray() = default;
 
     INT_PTR GetSize() const noexcept { return static_cast<INT_PTR>(m_data.size()); }
     INT_PTR GetCount() const noexcept { return GetSize(); }
@@ -52,6 +52,8 @@ class CArray {
         m_data.push_back(std::move(v));
         return GetSize() - 1;
     }
+    // Appends a default-constructed element and returns it.
+    TYPE& AddNew() { return m_data.emplace_back(); }
     void RemoveAt(INT_PTR i, INT_PTR nCount = 1) {
         if (nCount < 0 || i < 0 || i > GetSize() || nCount > GetSize() - i) {
             throw CInvalidArgException();

@@ -84,7 +84,7 @@ void CString::Reserve(std::size_t n, std::size_t keep) {
     m_u.heap.tag = kHeapTag;
 }
 
-void CString::Assign(const char* p, std::size_t n) {
+void CString::AssignSlow(const char* p, std::size_t n) {
     if (n > Capacity()) {
         // p may point into this string only when n <= size() <= Capacity(), so it is still valid.
         Reserve(n, 0);
