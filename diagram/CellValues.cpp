@@ -7,52 +7,55 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 constexpr std::size_t kBlockValues = 16384;
 
-constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                             1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                             1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 }  // namespace
 
 double CellValue(const char* text) {
     const char* p = text;
-    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r'))
         ++p;
-    }
-    // Hexadecimal numbers, infinities and NaNs take the library's path.
-    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) return std::atof(text);
+    const bool negative = *p == '-';
+    if (*p == '+' || *p == '-')
+        ++p;
+    // Hexadecimal numbers take the library's path; so do infinities and NaNs (no digit below).
+    if (p[0] == '0' && (p[1] | 0x20) == 'x')
+        return std::atof(text);
 
+    const char* digits = p;
+    while (*p == '0')
+        ++p;  // leading zeros are not significant
     std::uint64_t mantissa = 0;
-    int significant = 0;  // digits after the leading zeros
-    int fraction = 0;     // digits after the decimal point
-    bool anyDigit = false;
-    for (; IsDigit(*p); ++p) {
-        anyDigit = true;
-        if (significant > 0 || *p != '0') {
-            if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-        }
-    }
+    const char* first = p;
+    for (unsigned d; (d = static_cast<unsigned char>(*p) - '0') < 10; ++p)
+        mantissa = mantissa * 10 + d;
+    int significant = static_cast<int>(p - first);
+    int fraction = 0;
+    bool anyDigit = p != digits;
     if (*p == '.') {
-        for (++p; IsDigit(*p); ++p) {
-            anyDigit = true;
-            ++fraction;
-            if (significant > 0 || *p != '0') {
-                if (++significant <= 15) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
-            }
+        const char* point = ++p;
+        if (significant == 0) {
+            while (*p == '0')
+                ++p;
         }
+        const char* start = p;
+        for (unsigned d; (d = static_cast<unsigned char>(*p) - '0') < 10; ++p) {
+            mantissa = mantissa * 10 + d;
+        }
+        significant += static_cast<int>(p - start);
+        fraction = static_cast<int>(p - point);
+        anyDigit |= p != point;
     }
-    // With at most 15 significant digits the mantissa is exact, and so is 10^fraction up to
+    // With at most 15 significant digits the mantissa is exact (the accumulation above may have
+    // wrapped only beyond 19 digits, and then this path is not taken), and so is 10^fraction up to
     // 10^22: one IEEE division then rounds exactly as the library's correctly rounded conversion.
-    if (!anyDigit || significant > 15 || fraction > 22 || *p == 'e' || *p == 'E') {
+    if (!anyDigit || significant > 15 || fraction > 22 || (*p | 0x20) == 'e') {
         return std::atof(text);
     }
-    double value = static_cast<double>(mantissa) / kPow10[fraction];
+    const double value = static_cast<double>(mantissa) / kPow10[fraction];
     return negative ? -value : value;
 }
 
@@ -94,8 +97,10 @@ void CellValues::AppendRow(const CStringArray& row) {
         if (!cell.IsEmpty()) {
             Extremes& e = m_extremes[c];
             e.any = true;
-            if (v > e.max) e.max = v;
-            if (v < e.min) e.min = v;
+            if (v > e.max)
+                e.max = v;
+            if (v < e.min)
+                e.min = v;
         }
     }
     ++m_rows;
@@ -111,14 +116,17 @@ void CellValues::Build(const CArray<CStringArray*>& rows, int nColumns) {
     for (const CStringArray* row : rows) {
         // A row shorter than the column count (only possible when the rows were edited by hand)
         // takes the checked path, so a bad row throws instead of being read past its end.
-        if (row->GetSize() < nColumns) (void)row->GetAt(nColumns - 1);
+        if (row->GetSize() < nColumns)
+            (void)row->GetAt(nColumns - 1);
         AppendRow(*row);
     }
     Seal(rows);
 }
 
 bool CellValues::Matches(const CArray<CStringArray*>& rows, int nColumns) const noexcept {
-    if (nColumns != m_nColumns || static_cast<std::size_t>(rows.GetSize()) != m_rows) return false;
-    if (rows.IsEmpty()) return true;
+    if (nColumns != m_nColumns || static_cast<std::size_t>(rows.GetSize()) != m_rows)
+        return false;
+    if (rows.IsEmpty())
+        return true;
     return rows.GetData()[0] == m_firstRow && rows.GetData()[rows.GetSize() - 1] == m_lastRow;
 }

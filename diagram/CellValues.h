@@ -20,7 +20,7 @@
 double CellValue(const char* text);
 
 class CellValues {
-public:
+  public:
     // The extremes folded the way the Y autoscale folds them: start at -1e11 / 1e11, a value
     // replaces the maximum only when greater and the minimum only when smaller.
     struct Extremes {
@@ -43,14 +43,14 @@ public:
 
     std::size_t Rows() const noexcept { return m_rows; }
     double Value(int nColumn, std::size_t row) const noexcept {
-        return m_blocks[row >> m_rowShift][(row & m_rowMask) * m_stride +
-                                           static_cast<std::size_t>(nColumn - 1)];
+        return m_blocks[row >> m_rowShift]
+                       [(row & m_rowMask) * m_stride + static_cast<std::size_t>(nColumn - 1)];
     }
     const Extremes& ColumnExtremes(int nColumn) const noexcept {
         return m_extremes[static_cast<std::size_t>(nColumn - 1)];
     }
 
-private:
+  private:
     int m_nColumns = 0;
     std::size_t m_rows = 0;
     std::size_t m_stride = 0;    // values per row: the curve columns

@@ -10,10 +10,13 @@ CDiagram::CDiagram(CWnd* pWnd) {
     InitPalette();
 }
 
-CDiagram::~CDiagram() { DeleteRows(); }
+CDiagram::~CDiagram() {
+    DeleteRows();
+}
 
 void CDiagram::DeleteRows() noexcept {
-    for (CStringArray* row : m_aRows) delete row;
+    for (CStringArray* row : m_aRows)
+        delete row;
     m_aRows.RemoveAll();
     m_values.Clear();
 }
@@ -78,6 +81,7 @@ void CDiagram::InitPalette() {
 }
 
 const CellValues& CDiagram::Values() {
-    if (!m_values.Matches(m_aRows, m_nColumns)) m_values.Build(m_aRows, m_nColumns);
+    if (!m_values.Matches(m_aRows, m_nColumns))
+        m_values.Build(m_aRows, m_nColumns);
     return m_values;
 }

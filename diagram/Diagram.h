@@ -13,7 +13,7 @@
 #include "platform/Wnd.h"
 
 class CDiagram {
-public:
+  public:
     explicit CDiagram(CWnd* pWnd);
     ~CDiagram();
     CDiagram(const CDiagram&) = delete;
@@ -76,7 +76,7 @@ public:
     const CellValues& Values();
     void InvalidateValues() noexcept { m_values.Clear(); }
 
-private:
+  private:
     void DeleteRows() noexcept;
 
     CellValues m_values;

@@ -11,3 +11,7 @@
 // empty. Leaves the fields followed by one empty string in fields and returns their count, one
 // more than the number of fields.
 int SplitFields(std::string_view line, std::string_view delimiters, CStringArray& fields);
+
+// The same with the default delimiters, storing at most `limit` entries (the fields, then the
+// closing empty string while there is room): a data row takes what it keeps and no more.
+int SplitFirstFields(std::string_view line, CStringArray& fields, int limit);

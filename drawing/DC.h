@@ -13,7 +13,7 @@
 #include "platform/Types.h"
 
 class CDC {
-public:
+  public:
     CDC() = default;
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -57,7 +57,7 @@ public:
 
 // Passes every call on to another surface. Derive from it to change one call in a test.
 class ForwardingDC : public CDC {
-public:
+  public:
     explicit ForwardingDC(CDC& target) : m_target(target) {}
 
     CPen* SelectObject(CPen* pPen) override { return m_target.SelectObject(pPen); }
@@ -83,6 +83,6 @@ public:
     }
     using CDC::TextOut;
 
-protected:
+  protected:
     CDC& m_target;
 };

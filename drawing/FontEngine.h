@@ -11,7 +11,7 @@
 #include "drawing/TextMetrics.h"
 
 class FontEngine : public TextMetrics {
-public:
+  public:
     // The process-wide engine; faces and glyph metrics are cached across surfaces.
     static FontEngine& Instance();
 

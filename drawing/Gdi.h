@@ -40,7 +40,7 @@ struct LOGFONT {
 };
 
 class CGdiObject {
-public:
+  public:
     CGdiObject() = default;
     CGdiObject(const CGdiObject&) = delete;
     CGdiObject& operator=(const CGdiObject&) = delete;
@@ -50,12 +50,12 @@ public:
     bool HasObject() const noexcept { return m_created; }
     void DeleteObject() noexcept { m_created = false; }
 
-protected:
+  protected:
     bool m_created = false;
 };
 
 class CPen : public CGdiObject {
-public:
+  public:
     CPen() = default;
     // Creates the pen at once; a pen that cannot be created throws CResourceException.
     CPen(int nPenStyle, int nWidth, COLORREF crColor);
@@ -70,17 +70,17 @@ public:
     // creation never fails (the default).
     static void SetCreationLimit(int n) noexcept;
 
-private:
+  private:
     int m_style = PS_SOLID;
     int m_width = 1;
     COLORREF m_color = 0;
 };
 
 class CFont : public CGdiObject {
-public:
+  public:
     BOOL CreateFontIndirect(const LOGFONT* lpLogFont);
     const LOGFONT& GetLogFont() const noexcept { return m_logFont; }
 
-private:
+  private:
     LOGFONT m_logFont;
 };

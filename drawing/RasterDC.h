@@ -9,7 +9,7 @@
 #include "drawing/Surface.h"
 
 class RasterDC : public SurfaceDC {
-public:
+  public:
     // A surface that owns a white image of the given size.
     RasterDC(int width, int height);
     // A surface on someone else's image (the viewer's backing image): stride is in pixels.
@@ -30,7 +30,7 @@ public:
     BOOL GetTextExtentPoint32(LPCSTR lpszString, int nCount, LPSIZE lpSize) override;
     using CDC::TextOut;
 
-private:
+  private:
     std::unique_ptr<std::uint32_t[]> m_owned;
     std::uint32_t* m_pixels;
     int m_width;

@@ -18,7 +18,8 @@ SurfaceDC::SurfaceDC() : m_pen(&m_stockPen), m_fontObject(&m_stockFont) {
 }
 
 CPen* SurfaceDC::SelectObject(CPen* pPen) {
-    if (!pPen || !pPen->HasObject()) return nullptr;  // nothing selected, nothing to give back
+    if (!pPen || !pPen->HasObject())
+        return nullptr;  // nothing selected, nothing to give back
     CPen* previous = m_pen;
     m_pen = pPen;
     m_penWidth = pPen->GetWidth();
@@ -27,7 +28,8 @@ CPen* SurfaceDC::SelectObject(CPen* pPen) {
 }
 
 CFont* SurfaceDC::SelectObject(CFont* pFont) {
-    if (!pFont || !pFont->HasObject()) return nullptr;
+    if (!pFont || !pFont->HasObject())
+        return nullptr;
     CFont* previous = m_fontObject;
     m_fontObject = pFont;
     m_font = pFont->GetLogFont();
@@ -35,8 +37,10 @@ CFont* SurfaceDC::SelectObject(CFont* pFont) {
 }
 
 CGdiObject* SurfaceDC::GetCurrentObject(UINT nObjectType) const {
-    if (nObjectType == OBJ_PEN) return m_pen;
-    if (nObjectType == OBJ_FONT) return m_fontObject;
+    if (nObjectType == OBJ_PEN)
+        return m_pen;
+    if (nObjectType == OBJ_FONT)
+        return m_fontObject;
     return nullptr;
 }
 

@@ -6,7 +6,7 @@
 #include "drawing/DC.h"
 
 class SurfaceDC : public CDC {
-public:
+  public:
     SurfaceDC();
 
     CPen* SelectObject(CPen* pPen) override;
@@ -31,10 +31,10 @@ public:
     // (Arial, 16 pixels, normal weight).
     static LOGFONT DefaultFont();
 
-protected:
+  protected:
     void SetPosition(int x, int y) noexcept { m_position = POINT{x, y}; }
 
-private:
+  private:
     CPen m_stockPen;
     CFont m_stockFont;
     CPen* m_pen;

@@ -8,7 +8,7 @@
 #include "platform/Types.h"
 
 class TextMetrics {
-public:
+  public:
     virtual ~TextMetrics() = default;
     // Width (advance) and height (character cell) of the bytes of text in the font.
     virtual CSize Measure(const LOGFONT& font, std::string_view text) = 0;

@@ -12,7 +12,9 @@ void AppendColor(std::string& out, COLORREF c) {
     out += buf;
 }
 
-void AppendInt(std::string& out, long long v) { out += std::to_string(v); }
+void AppendInt(std::string& out, long long v) {
+    out += std::to_string(v);
+}
 
 void AppendInts(std::string& out, const TraceRecord& r, int count) {
     const int v[] = {r.a, r.b, r.c, r.d};
@@ -56,8 +58,8 @@ void AppendQuoted(std::string& out, const CString& text) {
 }
 
 std::string Rect(const RECT& rc) {
-    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," +
-           std::to_string(rc.right) + "," + std::to_string(rc.bottom);
+    return std::to_string(rc.left) + "," + std::to_string(rc.top) + "," + std::to_string(rc.right) +
+           "," + std::to_string(rc.bottom);
 }
 
 }  // namespace

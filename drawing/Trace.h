@@ -41,14 +41,14 @@ TraceRecord StateRecord(const CDiagram& d);
 
 // Where a trace surface sends its records.
 class TraceSink {
-public:
+  public:
     virtual ~TraceSink() = default;
     virtual void Record(const TraceRecord& r) = 0;
 };
 
 // Keeps every record (tests).
 class TraceCollector : public TraceSink {
-public:
+  public:
     void Record(const TraceRecord& r) override { records.push_back(r); }
     // The whole trace as text, one record a line.
     std::string Text() const;
@@ -57,10 +57,10 @@ public:
 
 // Prints each record as it comes (the renderer), so a long trace needs no memory.
 class TraceWriter : public TraceSink {
-public:
+  public:
     explicit TraceWriter(std::FILE* out) : m_out(out) {}
     void Record(const TraceRecord& r) override;
 
-private:
+  private:
     std::FILE* m_out;
 };

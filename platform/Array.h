@@ -11,11 +11,11 @@
 
 template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray {
-public:
+  public:
     CArray() = default;
     CArray(const CArray&) = delete;
     CArray& operator=(const CArray&) = delete;
-    virtual ~CArray() = default;
+    ~CArray() = default;
 
     INT_PTR GetSize() const noexcept { return static_cast<INT_PTR>(m_data.size()); }
     INT_PTR GetCount() const noexcept { return GetSize(); }
@@ -25,12 +25,14 @@ public:
     // Sets the number of elements; new elements are default-constructed. Growing keeps room for
     // geometric growth, so appending one at a time stays amortised constant.
     void SetSize(INT_PTR nNewSize) {
-        if (nNewSize < 0) throw CInvalidArgException();
+        if (nNewSize < 0)
+            throw CInvalidArgException();
         m_data.resize(static_cast<std::size_t>(nNewSize));
     }
     // Reserves room for n elements without changing the size.
     void Reserve(INT_PTR n) {
-        if (n > 0) m_data.reserve(static_cast<std::size_t>(n));
+        if (n > 0)
+            m_data.reserve(static_cast<std::size_t>(n));
     }
     // Removes every element and releases the storage.
     void RemoveAll() noexcept { std::vector<TYPE>().swap(m_data); }
@@ -50,6 +52,8 @@ public:
         m_data.push_back(std::move(v));
         return GetSize() - 1;
     }
+    // Appends a default-constructed element and returns it.
+    TYPE& AddNew() { return m_data.emplace_back(); }
     void RemoveAt(INT_PTR i, INT_PTR nCount = 1) {
         if (nCount < 0 || i < 0 || i > GetSize() || nCount > GetSize() - i) {
             throw CInvalidArgException();
@@ -65,9 +69,10 @@ public:
     auto begin() const noexcept { return m_data.begin(); }
     auto end() const noexcept { return m_data.end(); }
 
-private:
+  private:
     std::size_t Check(INT_PTR i) const {
-        if (i < 0 || i >= GetSize()) throw CInvalidArgException();
+        if (i < 0 || i >= GetSize())
+            throw CInvalidArgException();
         return static_cast<std::size_t>(i);
     }
 

@@ -5,16 +5,16 @@
 #include <exception>
 
 class CException : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "CException"; }
 };
 
 class CInvalidArgException : public CException {
-public:
+  public:
     const char* what() const noexcept override { return "Invalid argument"; }
 };
 
 class CResourceException : public CException {
-public:
+  public:
     const char* what() const noexcept override { return "Resource could not be created"; }
 };

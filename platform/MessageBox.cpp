@@ -18,8 +18,11 @@ MessageBoxSink& Sink() {
 }  // namespace
 
 MessageBoxSink SetMessageBoxSink(MessageBoxSink sink) {
-    if (!sink) sink = PrintToStderr;
+    if (!sink)
+        sink = PrintToStderr;
     return std::exchange(Sink(), std::move(sink));
 }
 
-int AfxMessageBox(const CString& text, UINT nType) { return Sink()(text, nType); }
+int AfxMessageBox(const CString& text, UINT nType) {
+    return Sink()(text, nType);
+}

@@ -25,13 +25,13 @@ int AfxMessageBox(const CString& text, UINT nType = MB_OK);
 
 // Installs a sink for the lifetime of the object and restores the previous one after.
 class ScopedMessageBoxSink {
-public:
+  public:
     explicit ScopedMessageBoxSink(MessageBoxSink sink)
         : m_previous(SetMessageBoxSink(std::move(sink))) {}
     ~ScopedMessageBoxSink() { SetMessageBoxSink(std::move(m_previous)); }
     ScopedMessageBoxSink(const ScopedMessageBoxSink&) = delete;
     ScopedMessageBoxSink& operator=(const ScopedMessageBoxSink&) = delete;
 
-private:
+  private:
     MessageBoxSink m_previous;
 };

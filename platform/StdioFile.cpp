@@ -14,24 +14,30 @@ constexpr char kEndOfFile = 0x1A;
 
 CStdioFile::CStdioFile() = default;
 
-CStdioFile::~CStdioFile() { Close(); }
+CStdioFile::~CStdioFile() {
+    Close();
+}
 
 BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT) {
     Close();
-    if (!lpszFileName || !*lpszFileName) return FALSE;
+    if (!lpszFileName || !*lpszFileName)
+        return FALSE;
     // O_NONBLOCK keeps the open of a FIFO without a writer from blocking; such a file is refused
     // right after.
     int fd = ::open(lpszFileName, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return FALSE;
+    if (fd < 0)
+        return FALSE;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         return FALSE;
     }
     int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     m_fd = fd;
-    if (!m_buffer) m_buffer = std::make_unique<char[]>(kBufferSize);
+    if (!m_buffer)
+        m_buffer = std::make_unique<char[]>(kBufferSize);
     m_begin = m_end = 0;
     m_eof = false;
     m_failed = false;
@@ -39,14 +45,16 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT) {
 }
 
 void CStdioFile::Close() noexcept {
-    if (m_fd >= 0) ::close(m_fd);
+    if (m_fd >= 0)
+        ::close(m_fd);
     m_fd = -1;
     m_begin = m_end = 0;
     m_eof = true;
 }
 
 bool CStdioFile::Fill() {
-    if (m_eof || m_fd < 0) return false;
+    if (m_eof || m_fd < 0)
+        return false;
     for (;;) {
         ssize_t n = ::read(m_fd, m_buffer.get(), kBufferSize);
         if (n > 0) {
@@ -62,8 +70,10 @@ bool CStdioFile::Fill() {
             }
             return true;
         }
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) m_failed = true;
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            m_failed = true;
         m_eof = true;
         return false;
     }
@@ -74,13 +84,15 @@ BOOL CStdioFile::ReadString(CString& rString) {
     bool any = false;
     for (;;) {
         if (m_begin == m_end && !Fill()) {
-            if (m_failed) return FALSE;
+            if (m_failed)
+                return FALSE;
             return any ? TRUE : FALSE;
         }
         const char* start = m_buffer.get() + m_begin;
         std::size_t avail = m_end - m_begin;
         const void* lf = std::memchr(start, '\n', avail);
-        std::size_t take = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : avail;
+        std::size_t take =
+            lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : avail;
         if (!any) {
             rString.Assign(start, take);
         } else {
@@ -91,7 +103,8 @@ BOOL CStdioFile::ReadString(CString& rString) {
         if (lf) {
             ++m_begin;  // the LF itself
             std::size_t n = rString.size();
-            if (n > 0 && rString.data()[n - 1] == '\r') rString.Assign(rString.data(), n - 1);
+            if (n > 0 && rString.data()[n - 1] == '\r')
+                rString.Assign(rString.data(), n - 1);
             return TRUE;
         }
     }

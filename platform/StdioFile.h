@@ -11,7 +11,7 @@
 #include "platform/Types.h"
 
 class CFile {
-public:
+  public:
     enum OpenFlags : UINT {
         modeRead = 0x0000,
         shareExclusive = 0x0010,
@@ -21,7 +21,7 @@ public:
 };
 
 class CStdioFile {
-public:
+  public:
     CStdioFile();
     ~CStdioFile();
     CStdioFile(const CStdioFile&) = delete;
@@ -42,7 +42,7 @@ public:
     bool IsOpen() const noexcept { return m_fd >= 0; }
     void Close() noexcept;
 
-private:
+  private:
     bool Fill();  // refills the buffer; false at the end, on 0x1A or on an error
 
     int m_fd = -1;

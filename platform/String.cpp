@@ -12,12 +12,15 @@ namespace {
 // A heap string's block holds its capacity in front of the characters.
 char* AllocateBlock(std::size_t capacity) {
     void* block = std::malloc(sizeof(std::size_t) + capacity + 1);
-    if (!block) throw std::bad_alloc();
+    if (!block)
+        throw std::bad_alloc();
     *static_cast<std::size_t*>(block) = capacity;
     return static_cast<char*>(block) + sizeof(std::size_t);
 }
 
-void FreeBlock(char* p) noexcept { std::free(p - sizeof(std::size_t)); }
+void FreeBlock(char* p) noexcept {
+    std::free(p - sizeof(std::size_t));
+}
 
 std::size_t BlockCapacity(const char* p) noexcept {
     return *reinterpret_cast<const std::size_t*>(p - sizeof(std::size_t));
@@ -25,10 +28,13 @@ std::size_t BlockCapacity(const char* p) noexcept {
 
 }  // namespace
 
-CString::CString(CString&& other) noexcept : m_u(other.m_u) { other.SetShortLength(0); }
+CString::CString(CString&& other) noexcept : m_u(other.m_u) {
+    other.SetShortLength(0);
+}
 
 CString& CString::operator=(const CString& other) {
-    if (this != &other) Assign(other.data(), other.size());
+    if (this != &other)
+        Assign(other.data(), other.size());
     return *this;
 }
 
@@ -42,11 +48,14 @@ CString& CString::operator=(CString&& other) noexcept {
 }
 
 void CString::Release() noexcept {
-    if (!IsShort()) FreeBlock(m_u.heap.ptr);
+    if (!IsShort())
+        FreeBlock(m_u.heap.ptr);
     SetShortLength(0);
 }
 
-void CString::Empty() noexcept { SetSize(0); }
+void CString::Empty() noexcept {
+    SetSize(0);
+}
 
 std::size_t CString::Capacity() const noexcept {
     return IsShort() ? kInline : BlockCapacity(m_u.heap.ptr);
@@ -62,9 +71,11 @@ void CString::SetSize(std::size_t n) noexcept {
 }
 
 void CString::Reserve(std::size_t n, std::size_t keep) {
-    if (n <= Capacity()) return;
+    if (n <= Capacity())
+        return;
     std::size_t capacity = Capacity() * 2;
-    if (capacity < n) capacity = n;
+    if (capacity < n)
+        capacity = n;
     char* block = AllocateBlock(capacity);
     std::memcpy(block, data(), keep);
     Release();
@@ -73,7 +84,7 @@ void CString::Reserve(std::size_t n, std::size_t keep) {
     m_u.heap.tag = kHeapTag;
 }
 
-void CString::Assign(const char* p, std::size_t n) {
+void CString::AssignSlow(const char* p, std::size_t n) {
     if (n > Capacity()) {
         // p may point into this string only when n <= size() <= Capacity(), so it is still valid.
         Reserve(n, 0);
@@ -123,10 +134,12 @@ int CString::Remove(char c) {
     char* p = MutableData();
     std::size_t n = size();
     char* first = static_cast<char*>(std::memchr(p, c, n));
-    if (!first) return 0;
+    if (!first)
+        return 0;
     char* out = first;
     for (char* in = first; in != p + n; ++in) {
-        if (*in != c) *out++ = *in;
+        if (*in != c)
+            *out++ = *in;
     }
     std::size_t kept = static_cast<std::size_t>(out - p);
     SetSize(kept);
@@ -135,21 +148,25 @@ int CString::Remove(char c) {
 
 int CString::Find(char c, int start) const {
     std::size_t n = size();
-    if (start < 0 || static_cast<std::size_t>(start) >= n) return -1;
+    if (start < 0 || static_cast<std::size_t>(start) >= n)
+        return -1;
     const void* hit = std::memchr(data() + start, c, n - static_cast<std::size_t>(start));
     return hit ? static_cast<int>(static_cast<const char*>(hit) - data()) : -1;
 }
 
 CString CString::Left(int nCount) const {
-    if (nCount < 0) nCount = 0;
+    if (nCount < 0)
+        nCount = 0;
     std::size_t n = size();
     return CString(std::string_view(data(), std::min<std::size_t>(n, nCount)));
 }
 
 CString CString::Mid(int nFirst, int nCount) const {
     std::size_t n = size();
-    if (nFirst < 0) nFirst = 0;
-    if (nCount < 0) nCount = 0;
+    if (nFirst < 0)
+        nFirst = 0;
+    if (nCount < 0)
+        nCount = 0;
     std::size_t first = std::min<std::size_t>(n, nFirst);
     return CString(std::string_view(data() + first, std::min<std::size_t>(n - first, nCount)));
 }
@@ -157,7 +174,8 @@ CString CString::Mid(int nFirst, int nCount) const {
 std::size_t CharLength(const char* p, std::size_t n) noexcept {
     const auto* s = reinterpret_cast<const unsigned char*>(p);
     unsigned char b = s[0];
-    if (b < 0x80) return 1;
+    if (b < 0x80)
+        return 1;
     std::size_t len;
     unsigned int minimum;
     if ((b & 0xE0) == 0xC0) {
@@ -172,13 +190,16 @@ std::size_t CharLength(const char* p, std::size_t n) noexcept {
     } else {
         return 1;
     }
-    if (len > n) return 1;
+    if (len > n)
+        return 1;
     unsigned int cp = b & (0x7F >> len);
     for (std::size_t i = 1; i < len; ++i) {
-        if ((s[i] & 0xC0) != 0x80) return 1;
+        if ((s[i] & 0xC0) != 0x80)
+            return 1;
         cp = (cp << 6) | (s[i] & 0x3F);
     }
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 1;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 1;
     return len;
 }
 
@@ -186,7 +207,8 @@ int CString::GetCharCount() const {
     const char* p = data();
     std::size_t n = size();
     int count = 0;
-    for (std::size_t i = 0; i < n; i += CharLength(p + i, n - i)) ++count;
+    for (std::size_t i = 0; i < n; i += CharLength(p + i, n - i))
+        ++count;
     return count;
 }
 
@@ -194,6 +216,7 @@ CString CString::LeftChars(int nChars) const {
     const char* p = data();
     std::size_t n = size();
     std::size_t i = 0;
-    for (int c = 0; c < nChars && i < n; ++c) i += CharLength(p + i, n - i);
+    for (int c = 0; c < nChars && i < n; ++c)
+        i += CharLength(p + i, n - i);
     return CString(std::string_view(p, i));
 }

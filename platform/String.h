@@ -14,7 +14,7 @@
 #include "platform/Types.h"
 
 class CString {
-public:
+  public:
     CString() noexcept { SetShortLength(0); }
     CString(const char* psz) : CString() { Assign(psz, psz ? std::strlen(psz) : 0); }  // NOLINT
     CString(const char* p, int nLength) : CString() {
@@ -46,7 +46,13 @@ public:
     void Empty() noexcept;
     char GetAt(int i) const { return data()[i]; }
 
-    void Assign(const char* p, std::size_t n);
+    void Assign(const char* p, std::size_t n) {
+        if (n <= kInline && IsShort()) {
+            AssignInline(p, n);
+        } else {
+            AssignSlow(p, n);
+        }
+    }
     CString& Append(const char* p, std::size_t n);
     CString& operator+=(const CString& s) { return Append(s.data(), s.size()); }
     CString& operator+=(const char* psz) { return Append(psz, std::strlen(psz)); }
@@ -79,7 +85,7 @@ public:
     friend CString operator+(CString a, const CString& b) { return std::move(a += b); }
     friend CString operator+(CString a, const char* b) { return std::move(a += b); }
 
-private:
+  private:
     static constexpr std::size_t kInline = 15;
     static constexpr unsigned char kHeapTag = 0x80;
 
@@ -87,11 +93,36 @@ private:
         return static_cast<unsigned char>(m_u.inl[kInline]) != kHeapTag;
     }
     void SetShortLength(std::size_t n) noexcept {
-        if (n > kInline) __builtin_unreachable();  // callers only pass lengths that fit inline
+        if (n > kInline)
+            __builtin_unreachable();  // callers only pass lengths that fit inline
         m_u.inl[n] = '\0';
         m_u.inl[kInline] = static_cast<char>(kInline - n);
     }
     std::size_t Capacity() const noexcept;
+    // Copies a short text into the inline buffer with a few word moves (every load before any
+    // store, so p may point into this string).
+    void AssignInline(const char* p, std::size_t n) noexcept {
+        if (n >= 8) {
+            std::uint64_t head, tail;
+            std::memcpy(&head, p, 8);
+            std::memcpy(&tail, p + n - 8, 8);
+            std::memcpy(m_u.inl, &head, 8);
+            std::memcpy(m_u.inl + n - 8, &tail, 8);
+        } else if (n >= 4) {
+            std::uint32_t head, tail;
+            std::memcpy(&head, p, 4);
+            std::memcpy(&tail, p + n - 4, 4);
+            std::memcpy(m_u.inl, &head, 4);
+            std::memcpy(m_u.inl + n - 4, &tail, 4);
+        } else if (n > 0) {
+            const char a = p[0], b = p[n / 2], c = p[n - 1];
+            m_u.inl[0] = a;
+            m_u.inl[n / 2] = b;
+            m_u.inl[n - 1] = c;
+        }
+        SetShortLength(n);
+    }
+    void AssignSlow(const char* p, std::size_t n);
     char* MutableData() noexcept { return IsShort() ? m_u.inl : m_u.heap.ptr; }
     void SetSize(std::size_t n) noexcept;
     // Makes room for n bytes plus the terminator, keeping the first 'keep' bytes.

@@ -23,9 +23,15 @@ constexpr COLORREF RGB(int r, int g, int b) {
            (static_cast<COLORREF>(static_cast<BYTE>(g)) << 8) |
            (static_cast<COLORREF>(static_cast<BYTE>(b)) << 16);
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>(c >> 8); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>(c >> 16); }
+constexpr BYTE GetRValue(COLORREF c) {
+    return static_cast<BYTE>(c);
+}
+constexpr BYTE GetGValue(COLORREF c) {
+    return static_cast<BYTE>(c >> 8);
+}
+constexpr BYTE GetBValue(COLORREF c) {
+    return static_cast<BYTE>(c >> 16);
+}
 
 struct POINT {
     LONG x = 0;
@@ -67,7 +73,7 @@ inline void InflateRect(RECT* rc, int dx, int dy) {
 }
 
 class CRect : public RECT {
-public:
+  public:
     constexpr CRect() = default;
     constexpr CRect(LONG l, LONG t, LONG r, LONG b) : RECT{l, t, r, b} {}
     constexpr CRect(const RECT& rc) : RECT(rc) {}  // NOLINT: implicit like the original type

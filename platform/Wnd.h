@@ -5,7 +5,7 @@
 #include "platform/Types.h"
 
 class CWnd {
-public:
+  public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -17,7 +17,7 @@ public:
 
 // A window that exists only as a size: what the renderer and the tests draw for.
 class CFixedSizeWnd : public CWnd {
-public:
+  public:
     CFixedSizeWnd(int width, int height) : m_width(width), m_height(height) {}
     void GetClientRect(LPRECT lpRect) const override { *lpRect = RECT{0, 0, m_width, m_height}; }
     void SetSize(int width, int height) {
@@ -25,7 +25,7 @@ public:
         m_height = height;
     }
 
-private:
+  private:
     int m_width;
     int m_height;
 };

@@ -25,13 +25,45 @@ void ExpectSameAsAtof(const std::string& text) {
 }  // namespace
 
 TEST(CellValueTest, MatchesAtofOnTheAwkwardCases) {
-    for (const char* text :
-         {"", "abc", "12abc", "-0", "+5", " \t42", "1,5", "1.5", "1e2", "1E-3", "1e", "1e+",
-          ".5", "5.", ".", "-.", "0x1A", "-0X10", "inf", "-Infinity", "nan", "0.1", "0.3",
-          "123456789012345", "1234567890123456", "12345678901234567890", "0.000000000000000000001",
-          "0.0000000000000000000001", "9007199254740993", "1.7976931348623157e308", "1e400",
-          "4.9e-324", "00000000000000000000001.5", "3.14159265358979", "10:05", "--1", "+-1",
-          "1.2.3", "\xd0\x96"}) {
+    for (const char* text : {"",
+                             "abc",
+                             "12abc",
+                             "-0",
+                             "+5",
+                             " \t42",
+                             "1,5",
+                             "1.5",
+                             "1e2",
+                             "1E-3",
+                             "1e",
+                             "1e+",
+                             ".5",
+                             "5.",
+                             ".",
+                             "-.",
+                             "0x1A",
+                             "-0X10",
+                             "inf",
+                             "-Infinity",
+                             "nan",
+                             "0.1",
+                             "0.3",
+                             "123456789012345",
+                             "1234567890123456",
+                             "12345678901234567890",
+                             "0.000000000000000000001",
+                             "0.0000000000000000000001",
+                             "9007199254740993",
+                             "1.7976931348623157e308",
+                             "1e400",
+                             "4.9e-324",
+                             "00000000000000000000001.5",
+                             "3.14159265358979",
+                             "10:05",
+                             "--1",
+                             "+-1",
+                             "1.2.3",
+                             "\xd0\x96"}) {
         ExpectSameAsAtof(text);
     }
 }
@@ -43,11 +75,13 @@ TEST(CellValueTest, MatchesAtofOnRandomDecimals) {
     for (int i = 0; i < 200000; ++i) {
         std::string text = (rng() & 1) ? "-" : "";
         const int intDigits = digits(rng) - 1;
-        for (int k = 0; k < intDigits; ++k) text += static_cast<char>('0' + digit(rng));
+        for (int k = 0; k < intDigits; ++k)
+            text += static_cast<char>('0' + digit(rng));
         if (rng() & 1) {
             text += '.';
             const int frac = digits(rng) + 4;
-            for (int k = 0; k < frac; ++k) text += static_cast<char>('0' + digit(rng));
+            for (int k = 0; k < frac; ++k)
+                text += static_cast<char>('0' + digit(rng));
         }
         ExpectSameAsAtof(text);
     }

@@ -15,8 +15,8 @@ TEST(DiagramTest, FreshObjectHoldsTheDefaults) {
     EXPECT_EQ(d.m_aStyles.GetSize(), 0);
     EXPECT_EQ(d.m_rcFrame, (RECT{20, 20, 820, 520}));
     EXPECT_EQ(d.m_pDC, nullptr);
-    EXPECT_TRUE(d.m_bFitToWindow && d.m_bAutoScaleY && d.m_bShowFrame && d.m_bGridX &&
-                d.m_bGridY && d.m_bShowLegend);
+    EXPECT_TRUE(d.m_bFitToWindow && d.m_bAutoScaleY && d.m_bShowFrame && d.m_bGridX && d.m_bGridY &&
+                d.m_bShowLegend);
     EXPECT_FALSE(d.m_bShowMarks);
     EXPECT_EQ(d.m_nLineWidth, 1);
     EXPECT_EQ(d.m_nBorder, 10);
@@ -31,11 +31,12 @@ TEST(DiagramTest, FreshObjectHoldsTheDefaults) {
     EXPECT_EQ(d.m_crTitle, 0u);
     EXPECT_EQ(d.m_crText, 0u);
 
-    const COLORREF palette[] = {RGB(0, 0, 0),     RGB(0, 0, 255),   RGB(255, 0, 0),
-                                RGB(150, 0, 150), RGB(0, 150, 0),   RGB(150, 150, 0),
+    const COLORREF palette[] = {RGB(0, 0, 0),     RGB(0, 0, 255), RGB(255, 0, 0),
+                                RGB(150, 0, 150), RGB(0, 150, 0), RGB(150, 150, 0),
                                 RGB(0, 150, 150), RGB(0, 0, 0)};
     ASSERT_EQ(d.m_aPalette.GetSize(), 8);
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(d.m_aPalette[i], palette[i]) << i;
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(d.m_aPalette[i], palette[i]) << i;
 
     EXPECT_TRUE(d.m_penGrid.HasObject());
     EXPECT_EQ(d.m_penGrid.GetColor(), 16435400u);
@@ -47,9 +48,9 @@ TEST(DiagramTest, FreshObjectHoldsTheDefaults) {
         LONG height;
         LONG weight;
     };
-    for (const FontCase& f : {FontCase{d.m_fontTitle, 18, FW_BOLD},
-                              FontCase{d.m_fontCaption, 16, FW_NORMAL},
-                              FontCase{d.m_fontSmall, 14, FW_NORMAL}}) {
+    for (const FontCase& f :
+         {FontCase{d.m_fontTitle, 18, FW_BOLD}, FontCase{d.m_fontCaption, 16, FW_NORMAL},
+          FontCase{d.m_fontSmall, 14, FW_NORMAL}}) {
         EXPECT_TRUE(f.font.HasObject());
         EXPECT_EQ(f.font.GetLogFont().lfHeight, f.height);
         EXPECT_EQ(f.font.GetLogFont().lfWeight, f.weight);

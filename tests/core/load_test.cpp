@@ -20,7 +20,8 @@ Rows RowsOf(const CDiagram& d) {
     Rows rows;
     for (const CStringArray* row : d.m_aRows) {
         std::vector<std::string> cells;
-        for (const CString& c : *row) cells.emplace_back(c.data(), c.size());
+        for (const CString& c : *row)
+            cells.emplace_back(c.data(), c.size());
         rows.push_back(cells);
     }
     return rows;
@@ -28,7 +29,8 @@ Rows RowsOf(const CDiagram& d) {
 
 std::vector<std::string> Names(const CDiagram& d) {
     std::vector<std::string> names;
-    for (const SeriesStyle& s : d.m_aStyles) names.emplace_back(s.szName);
+    for (const SeriesStyle& s : d.m_aStyles)
+        names.emplace_back(s.szName);
     return names;
 }
 
@@ -70,8 +72,10 @@ TEST(LoadTest, WorkedExample) {
     EXPECT_EQ(d.m_aStyles[0].crColor, RGB(0, 0, 0));
     EXPECT_EQ(d.m_aStyles[1].crColor, RGB(0, 0, 255));
     EXPECT_EQ(d.m_aStyles[2].crColor, RGB(255, 0, 0));
-    for (const SeriesStyle& s : d.m_aStyles) EXPECT_EQ(s.nMarkSize, 5);
-    EXPECT_EQ(RowsOf(d), (Rows{{"10:00", "1200", "35"}, {"10:05", "1450", "40"}, {"10:10", "1500", ""}}));
+    for (const SeriesStyle& s : d.m_aStyles)
+        EXPECT_EQ(s.nMarkSize, 5);
+    EXPECT_EQ(RowsOf(d),
+              (Rows{{"10:00", "1200", "35"}, {"10:05", "1450", "40"}, {"10:10", "1500", ""}}));
     EXPECT_TRUE(d.m_bShowLegend);
     // The cached values agree with the texts; the empty cell counts as 0 but not as a value.
     const CellValues& v = d.Values();
@@ -95,19 +99,36 @@ TEST(LoadTest, FileShapes) {
         {"blank lines only", "\n ;\n\t\n", "", 0, {}, false},
         {"title only", "Just a title\n", "Just a title", 0, {}, false},
         {"title keeps separators", " A;\tB, c \nx;y\n", " A;\tB, c ", 2, {}, false},
-        {"blank lines everywhere", "\n\nT\n\n;;\nX;Y;Z\n\n1;2;3\n ,\n4;5;6\n\n",
-         "T", 3, {{"1", "2", "3"}, {"4", "5", "6"}}, true},
+        {"blank lines everywhere",
+         "\n\nT\n\n;;\nX;Y;Z\n\n1;2;3\n ,\n4;5;6\n\n",
+         "T",
+         3,
+         {{"1", "2", "3"}, {"4", "5", "6"}},
+         true},
         {"two header fields: one curve, no legend", "T\nX;Y\n1;2\n", "T", 2, {{"1", "2"}}, false},
-        {"no title line: the header is taken as title", "X;Y;Z\n1;2;3\n4;5;6\n",
-         "X;Y;Z", 3, {{"4", "5", "6"}}, true},
+        {"no title line: the header is taken as title",
+         "X;Y;Z\n1;2;3\n4;5;6\n",
+         "X;Y;Z",
+         3,
+         {{"4", "5", "6"}},
+         true},
         {"CR line ends: one long title", "T\rX;Y\r1;2\r", "T\rX;Y\r1;2\r", 0, {}, false},
         {"CR LF line ends", "T\r\nX;Y;Z\r\n1;2;3\r\n", "T", 3, {{"1", "2", "3"}}, true},
-        {"0x1A ends the file", std::string("T\nX;Y;Z\n1;2;3\n\x1A" "4;5;6\n"), "T", 3,
-         {{"1", "2", "3"}}, true},
+        {"0x1A ends the file",
+         std::string("T\nX;Y;Z\n1;2;3\n\x1A"
+                     "4;5;6\n"),
+         "T",
+         3,
+         {{"1", "2", "3"}},
+         true},
         {"surplus fields dropped", "T\nX;Y;Z\n1;2;3;4;5\n", "T", 3, {{"1", "2", "3"}}, true},
         {"one field short: empty last cell", "T\nX;Y;Z\n1;2\n", "T", 3, {{"1", "2", ""}}, true},
-        {"several fields short: padded", "T\nA;B;C;D;E\n1;2\nlabel\n", "T", 5,
-         {{"1", "2", "", "", ""}, {"label", "", "", "", ""}}, true},
+        {"several fields short: padded",
+         "T\nA;B;C;D;E\n1;2\nlabel\n",
+         "T",
+         5,
+         {{"1", "2", "", "", ""}, {"label", "", "", "", ""}},
+         true},
         {"header only", "T\nX;Y;Z\n", "T", 3, {}, true},
     };
     for (const Case& c : cases) {
@@ -126,11 +147,13 @@ TEST(LoadTest, FileShapes) {
 TEST(LoadTest, HeaderNamesLoseSpacesAndAreCutTo71Characters) {
     std::string longName(80, 'n');
     std::string cyrillic;
-    for (int i = 0; i < 75; ++i) cyrillic += "\xd0\x96";
+    for (int i = 0; i < 75; ++i)
+        cyrillic += "\xd0\x96";
     CDiagram d(nullptr);
     ASSERT_TRUE(LoadBytes(d, "T\nEngine speed;" + longName + ";" + cyrillic + "\n").ok);
     std::string cut;
-    for (int i = 0; i < 71; ++i) cut += "\xd0\x96";
+    for (int i = 0; i < 71; ++i)
+        cut += "\xd0\x96";
     EXPECT_EQ(Names(d), (std::vector<std::string>{"Enginespeed", std::string(71, 'n'), cut}));
 }
 
@@ -150,8 +173,8 @@ TEST(LoadTest, OneFieldHeaderFailsWithTheFormatMessage) {
     TempFile file("Title\nOnly\n1\n");
     CapturedMessages messages;
     EXPECT_FALSE(d.Load(CString(file.path().c_str())));
-    EXPECT_EQ(messages.texts(),
-              std::vector<std::string>{Quoted("The File \"%s\" has an incorrect format.", file.path())});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{Quoted(
+                                    "The File \"%s\" has an incorrect format.", file.path())});
     EXPECT_TRUE(d.m_strTitle.IsEmpty());
     EXPECT_EQ(d.m_aStyles.GetSize(), 0);
     EXPECT_EQ(d.m_aRows.GetSize(), 0);
@@ -169,7 +192,8 @@ TEST(LoadTest, FailedOpenLeavesTheObjectExactlyAsBefore) {
         d.m_bShowMarks = true;
         CapturedMessages messages;
         EXPECT_FALSE(d.Load(CString(path.c_str()))) << path;
-        EXPECT_EQ(messages.texts(), std::vector<std::string>{Quoted("Can not open a file \"%s\".", path)});
+        EXPECT_EQ(messages.texts(),
+                  std::vector<std::string>{Quoted("Can not open a file \"%s\".", path)});
         EXPECT_EQ(d.m_strTitle.view(), "Before");
         EXPECT_EQ(d.m_nColumns, 3);
         EXPECT_EQ(Names(d), (std::vector<std::string>{"X", "Y", "Z"}));
@@ -191,9 +215,11 @@ TEST(LoadTest, ALoadReplacesThePreviousDataButNotTheSettings) {
 
 TEST(LoadTest, HostileFilesEndInAnOutcomeAndLeaveTheFileUntouched) {
     std::string binary;
-    for (int i = 0; i < 65536; ++i) binary += static_cast<char>((i * 7919) & 0xFF);
+    for (int i = 0; i < 65536; ++i)
+        binary += static_cast<char>((i * 7919) & 0xFF);
     std::string wideHeader = "T\n";
-    for (int i = 0; i < 100000; ++i) wideHeader += "c" + std::to_string(i) + ";";
+    for (int i = 0; i < 100000; ++i)
+        wideHeader += "c" + std::to_string(i) + ";";
     wideHeader += "\n1;2\n";
     const std::string hugeLine = "T\nX;Y\n" + std::string(10 * 1024 * 1024, '7') + ";1\n";
     const std::string nuls = std::string("T\nX;Y\na\0b;1\0", 13) + "2\n";
@@ -213,7 +239,8 @@ TEST(LoadTest, HostileFilesEndInAnOutcomeAndLeaveTheFileUntouched) {
         // Either loaded consistently, or refused with exactly one message.
         if (ok) {
             EXPECT_TRUE(messages.texts().empty()) << c.name;
-            for (const CStringArray* row : d.m_aRows) EXPECT_EQ(row->GetSize(), d.m_nColumns);
+            for (const CStringArray* row : d.m_aRows)
+                EXPECT_EQ(row->GetSize(), d.m_nColumns);
             EXPECT_EQ(d.m_aStyles.GetSize(), d.m_nColumns) << c.name;
         } else {
             EXPECT_EQ(messages.texts().size(), 1u) << c.name;
@@ -239,7 +266,8 @@ TEST(LoadTest, AReadErrorInMidFileIsReportedAndLeavesNoData) {
     CDiagram d(nullptr);
     CapturedMessages messages;
     EXPECT_FALSE(d.Load(CString(path.c_str())));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{Quoted("Can not read a file \"%s\".", path)});
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{Quoted("Can not read a file \"%s\".", path)});
     EXPECT_TRUE(d.m_strTitle.IsEmpty());
     EXPECT_EQ(d.m_nColumns, 0);
     EXPECT_EQ(d.m_aStyles.GetSize(), 0);

@@ -40,13 +40,17 @@ TEST(CStringTest, FormatHandlesLongOutput) {
 }
 
 TEST(CStringTest, CharacterHelpersNeverCutAMultiByteCharacter) {
-    CString s("\xd0\x96\xd0\xb8\xd0\xb2" "a\xe2\x82\xac");  // "Жив" + "a" + euro sign
+    CString s(
+        "\xd0\x96\xd0\xb8\xd0\xb2"
+        "a\xe2\x82\xac");  // "Жив" + "a" + euro sign
     EXPECT_EQ(s.GetCharCount(), 5);
     EXPECT_EQ(s.LeftChars(2).view(), "\xd0\x96\xd0\xb8");
     EXPECT_EQ(s.LeftChars(5).view(), s.view());
     EXPECT_EQ(s.LeftChars(99).view(), s.view());
     // A byte that does not start a valid sequence counts as one character.
-    CString broken("\xd0" "a\xff");
+    CString broken(
+        "\xd0"
+        "a\xff");
     EXPECT_EQ(broken.GetCharCount(), 3);
     EXPECT_EQ(broken.LeftChars(1).view(), "\xd0");
 }
@@ -79,7 +83,8 @@ std::vector<std::string> ReadLines(const std::string& bytes) {
     EXPECT_TRUE(f.Open(file.path().c_str(), CFile::modeRead | CFile::typeText));
     std::vector<std::string> lines;
     CString line;
-    while (f.ReadString(line)) lines.emplace_back(line.data(), line.size());
+    while (f.ReadString(line))
+        lines.emplace_back(line.data(), line.size());
     EXPECT_FALSE(f.Failed());
     return lines;
 }
@@ -102,8 +107,14 @@ TEST(CStdioFileTest, TextModeLineRules) {
         {"no final line end", "a\nb", {"a", "b"}},
         {"empty lines", "\n\n", {"", ""}},
         {"empty file", "", {}},
-        {"0x1A ends the file", std::string("a\nb\x1A" "c\nd\n"), {"a", "b"}},
-        {"0x1A at a line start", std::string("a\n\x1A" "b\n"), {"a"}},
+        {"0x1A ends the file",
+         std::string("a\nb\x1A"
+                     "c\nd\n"),
+         {"a", "b"}},
+        {"0x1A at a line start",
+         std::string("a\n\x1A"
+                     "b\n"),
+         {"a"}},
         {"NUL bytes are data", std::string("a\0b\n", 4), {std::string("a\0b", 3)}},
     };
     for (const Case& c : cases) {

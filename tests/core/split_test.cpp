@@ -10,7 +10,8 @@ namespace {
 
 std::vector<std::string> Entries(const CStringArray& a) {
     std::vector<std::string> out;
-    for (const CString& s : a) out.emplace_back(s.data(), s.size());
+    for (const CString& s : a)
+        out.emplace_back(s.data(), s.size());
     return out;
 }
 

@@ -7,7 +7,7 @@
 #include "platform/MessageBox.h"
 
 class CapturedMessages {
-public:
+  public:
     CapturedMessages()
         : m_sink([this](const CString& text, UINT) {
               m_texts.emplace_back(text.GetString(), text.size());
@@ -15,7 +15,7 @@ public:
           }) {}
     const std::vector<std::string>& texts() const { return m_texts; }
 
-private:
+  private:
     std::vector<std::string> m_texts;
     ScopedMessageBoxSink m_sink;
 };

@@ -10,10 +10,11 @@
 #include <string_view>
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quorvel-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) std::abort();
+        if (!mkdtemp(pattern.data()))
+            std::abort();
         m_path = pattern;
     }
     ~TempDir() {
@@ -35,18 +36,18 @@ public:
         return p.string();
     }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
 // One temporary file with the given bytes.
 class TempFile {
-public:
+  public:
     explicit TempFile(std::string_view bytes, const std::string& name = "data.txt")
         : m_path(m_dir.Write(name, bytes)) {}
     const std::string& path() const { return m_path; }
 
-private:
+  private:
     TempDir m_dir;
     std::string m_path;
 };
