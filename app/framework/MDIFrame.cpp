@@ -105,6 +105,16 @@ BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, QWidget* pP
 
     if (OnCreate(&cs) == -1)
         return FALSE;
+    // Keys with no menu item or button still need their command's action.
+    if (const AccelTable* table = AfxFindAccelerators(nIDResource)) {
+        for (const AccelEntry& e : table->entries)
+            Action(e.cmd);
+    }
+    // The menus of the document templates too, so their commands have actions from the start.
+    if (CWinApp* app = AfxGetApp()) {
+        for (const auto& tmpl : app->DocTemplates())
+            Menu(tmpl->GetResourceId());
+    }
     ShowMenu(nIDResource);
     UpdateCommandUI();
     return TRUE;
