@@ -132,7 +132,29 @@ QImage ViewerTest::Reference(const std::string& path, QSize size,
     CDiagram diagram(&wnd);
     CapturedMessages quiet;
     diagram.Load(CString(path.c_str()));
-    EXPECT_TRUE(options.empty()) << "options need quorvel-render";
+    // The renderer's options that the tests use, written as the renderer writes them.
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        const std::string& o = options[i];
+        const char* value = i + 1 < options.size() ? options[i + 1].c_str() : "";
+        if (o == "--y-min") {
+            diagram.m_dMinY = std::atof(value);
+            diagram.m_bAutoScaleY = false;
+            ++i;
+        } else if (o == "--y-step") {
+            diagram.m_dStepY = std::atof(value);
+            diagram.m_bAutoScaleY = false;
+            ++i;
+        } else if (o == "--line-width") {
+            diagram.m_nLineWidth = std::atoi(value);
+            ++i;
+        } else if (o == "--marks") {
+            diagram.m_bShowMarks = true;
+        } else if (o == "--legend") {
+            diagram.m_bShowLegend = true;
+        } else {
+            ADD_FAILURE() << "option " << o << " needs quorvel-render";
+        }
+    }
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     RasterDC dc(reinterpret_cast<std::uint32_t*>(image.bits()), image.width(), image.height(),
@@ -143,4 +165,27 @@ QImage ViewerTest::Reference(const std::string& path, QSize size,
 
 QImage ViewerTest::Screen(CQuorvelView* view) {
     return view->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+::testing::AssertionResult SameImage(const QImage& actual, const QImage& expected) {
+    if (actual.size() != expected.size()) {
+        return ::testing::AssertionFailure()
+               << "size " << actual.width() << "x" << actual.height() << ", expected "
+               << expected.width() << "x" << expected.height();
+    }
+    const QImage a = actual.convertToFormat(QImage::Format_RGB32);
+    const QImage b = expected.convertToFormat(QImage::Format_RGB32);
+    int differing = 0;
+    QPoint first;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            if (a.pixel(x, y) != b.pixel(x, y) && differing++ == 0)
+                first = QPoint(x, y);
+        }
+    }
+    if (differing == 0)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << differing << " pixels differ, the first at (" << first.x() << ", " << first.y()
+           << "): " << std::hex << a.pixel(first) << " instead of " << b.pixel(first);
 }

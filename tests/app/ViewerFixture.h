@@ -55,6 +55,9 @@ class ViewerTest : public ::testing::Test {
     std::unique_ptr<CQuorvelApp> m_app;
 };
 
+// Pixel for pixel, with the first difference named.
+::testing::AssertionResult SameImage(const QImage& actual, const QImage& expected);
+
 // Three curves, six rows.
 extern const char kEngineFile[];
 // One curve.
