@@ -146,24 +146,26 @@ void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName) {
 }
 
 void CWinApp::EnableHtmlHelp() {
-    QString program = QCoreApplication::applicationFilePath();
-    QFileInfo info(program);
-    const QString base =
-        info.suffix().isEmpty()
-            ? info.fileName()
-            : info.fileName().left(info.fileName().size() - info.suffix().size() - 1);
-    m_strHelpFilePath = info.absolutePath() + '/' + base + ".CHM";
+    m_bHtmlHelp = true;
+}
+
+const QString& CWinApp::HelpFilePath() {
+    if (m_strHelpFilePath.isEmpty()) {
+        // The program file's name with the help file's extension in place of its own.
+        const QFileInfo info(QCoreApplication::applicationFilePath());
+        const QString name = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
+        m_strHelpFilePath = info.absolutePath() + '/' + name + (m_bHtmlHelp ? ".CHM" : ".HLP");
+    }
+    return m_strHelpFilePath;
 }
 
 void CWinApp::ShowHelp() {
-    if (m_strHelpFilePath.isEmpty())
-        EnableHtmlHelp();
-    if (QFileInfo(m_strHelpFilePath).isFile() &&
-        QDesktopServices::openUrl(QUrl::fromLocalFile(m_strHelpFilePath))) {
+    const QString& path = HelpFilePath();
+    if (QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         return;
     }
     CString text;
-    text.Format("Cannot find the help file \"%s\".", m_strHelpFilePath.toLocal8Bit().constData());
+    text.Format("Cannot find the help file \"%s\".", path.toLocal8Bit().constData());
     AfxMessageBox(text, MB_OK | MB_ICONEXCLAMATION);
 }
 

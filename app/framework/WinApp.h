@@ -51,7 +51,7 @@ class CWinApp : public CCmdTarget {
 
     // The program file's name with the extension ".CHM".
     void EnableHtmlHelp();
-    const QString& HelpFilePath() const { return m_strHelpFilePath; }
+    const QString& HelpFilePath();
     // Opens the help file; says which file it looked for when it is absent.
     void ShowHelp();
 
@@ -75,6 +75,7 @@ class CWinApp : public CCmdTarget {
     CString m_strAppName;
     CString m_strRegistryKey;
     QString m_strHelpFilePath;
+    bool m_bHtmlHelp = false;
     std::vector<std::unique_ptr<CMultiDocTemplate>> m_templates;
     std::unique_ptr<CRecentFileList> m_pRecentFileList;
     std::unique_ptr<QPrinter> m_pPrinter;
