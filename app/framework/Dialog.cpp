@@ -93,7 +93,7 @@ BOOL CDlgControl::ShowWindow(int nCmdShow) {
     if (!m_pWidget)
         return FALSE;
     const BOOL wasVisible = m_pWidget->isVisibleTo(m_pWidget->parentWidget()) ? TRUE : FALSE;
-    m_pWidget->setVisible(nCmdShow != SW_HIDE_CONTROL);
+    m_pWidget->setVisible(nCmdShow != SW_HIDE);
     return wasVisible;
 }
 

@@ -20,8 +20,6 @@ class CDialog;
 
 inline constexpr int BST_UNCHECKED = 0;
 inline constexpr int BST_CHECKED = 1;
-inline constexpr int SW_HIDE_CONTROL = 0;
-inline constexpr int SW_SHOW_CONTROL = 5;
 
 // A control window of a dialog, reached through the object attached to it.
 class CDlgControl : public CWnd {

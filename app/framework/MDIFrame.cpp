@@ -77,6 +77,16 @@ CMDIFrameWnd::CMDIFrameWnd() = default;
 CMDIFrameWnd::~CMDIFrameWnd() {
     if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)
         app->m_pMainWnd = nullptr;
+    // Child frames still open go now, while this is still a whole frame: their views and
+    // documents must not reach a half-destroyed one.
+    if (m_pMdiArea) {
+        QObject::disconnect(m_pMdiArea, nullptr, this, nullptr);
+        for (QMdiSubWindow* w : m_pMdiArea->subWindowList()) {
+            if (auto* child = dynamic_cast<CMDIChildWnd*>(w))
+                child->DetachFromMainFrame();
+        }
+        delete std::exchange(m_pMdiArea, nullptr);
+    }
 }
 
 BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCT&) {
@@ -138,18 +148,9 @@ void CMDIFrameWnd::UpdateWindow() {
     repaint();
 }
 
-void CMDIFrameWnd::EnableDocking(DWORD dwDockStyle) {
-    Qt::ToolBarAreas areas;
-    if (dwDockStyle & CBRS_ALIGN_LEFT)
-        areas |= Qt::LeftToolBarArea;
-    if (dwDockStyle & CBRS_ALIGN_TOP)
-        areas |= Qt::TopToolBarArea;
-    if (dwDockStyle & CBRS_ALIGN_RIGHT)
-        areas |= Qt::RightToolBarArea;
-    if (dwDockStyle & CBRS_ALIGN_BOTTOM)
-        areas |= Qt::BottomToolBarArea;
+void CMDIFrameWnd::EnableDocking(DWORD) {
+    // Every edge of a QMainWindow takes toolbars; each bar says where it may dock itself.
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
-    (void)areas;  // every area of a QMainWindow takes toolbars; the bar limits itself
 }
 
 void CMDIFrameWnd::DockControlBar(CToolBar* pBar) {
@@ -475,6 +476,10 @@ void CMDIChildWnd::ActivateFrame() {
         showNormal();
     m_pMDIFrame->MdiArea()->setActiveSubWindow(this);
     m_pMDIFrame->OnActivateChild();
+}
+
+void CMDIChildWnd::DetachFromMainFrame() {
+    m_pMDIFrame = nullptr;
 }
 
 void CMDIChildWnd::DestroyView() {

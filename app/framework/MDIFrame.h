@@ -36,9 +36,6 @@ inline constexpr DWORD CBRS_GRIPPER = 0x00400000;
 inline constexpr DWORD TBSTYLE_FLAT = 0x0800;
 inline constexpr DWORD WS_OVERLAPPEDWINDOW = 0x00CF0000;
 inline constexpr DWORD FWS_ADDTOTITLE = 0x00008000;
-inline constexpr int SW_HIDE = 0;
-inline constexpr int SW_SHOWNORMAL = 1;
-inline constexpr int SW_SHOWMAXIMIZED = 3;
 
 class CMDIChildWnd;
 
@@ -138,6 +135,8 @@ class CMDIChildWnd : public QMdiSubWindow, public CCmdTarget {
     CView* GetActiveView() const { return m_pView; }
     CDocument* GetActiveDocument() const { return m_pView ? m_pView->GetDocument() : nullptr; }
     CMDIFrameWnd* GetMDIFrame() const { return m_pMDIFrame; }
+    // The main frame is going: the frame must not call on it any more.
+    void DetachFromMainFrame();
     void OnUpdateFrameTitle();
 
     bool OnCmdMsg(UINT nID, CCmdUI* pCmdUI) override;

@@ -115,6 +115,12 @@ struct ToolBarResource {
     std::span<const UINT> buttons;
 };
 
+// Show states of windows.
+inline constexpr int SW_HIDE = 0;
+inline constexpr int SW_SHOWNORMAL = 1;
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+inline constexpr int SW_SHOW = 5;
+
 // Window and control styles of dialog templates.
 inline constexpr DWORD WS_POPUP = 0x80000000;
 inline constexpr DWORD WS_CHILD = 0x40000000;
