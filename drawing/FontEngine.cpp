@@ -18,7 +18,9 @@
 #if defined(__SANITIZE_ADDRESS__)
 // fontconfig 2.14 loses a few bytes while it parses its configuration files, once per process;
 // the leak checker is told so that it keeps reporting leaks of our own.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
 #endif
 
 namespace {
