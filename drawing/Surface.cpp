@@ -57,7 +57,7 @@ COLORREF SurfaceDC::SetTextColor(COLORREF crColor) {
 }
 
 POINT SurfaceDC::MoveTo(int x, int y) {
-    POINT previous = m_position;
-    m_position = POINT{x, y};
+    const POINT previous = Position();
+    SetPosition(x, y);
     return previous;
 }
