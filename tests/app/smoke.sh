@@ -13,7 +13,8 @@ if [[ ${SMOKE_INNER:-} != 1 ]]; then
             exit 77
         fi
     done
-    SMOKE_INNER=1 exec xvfb-run -a -s "-screen 0 1280x960x24" "$0" "$@"
+    # A random first display number keeps parallel runs from racing for the same one.
+    SMOKE_INNER=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x960x24" "$0" "$@"
 fi
 
 fail() {
