@@ -249,6 +249,10 @@ void AfxInstallMessageBoxSink() {
 
 int AfxWinMain(int argc, char** argv) {
     QApplication application(argc, argv);
+    if (const ResourceSet* resources = AfxGetResources()) {
+        QCoreApplication::setApplicationVersion(
+            QString::fromLatin1(resources->version.productVersionText));
+    }
     AfxInstallMessageBoxSink();
     CWinApp* app = AfxGetApp();
     if (!app)

@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStatusTipEvent>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -145,8 +146,19 @@ TEST_F(ViewerTest, RecentFileOpensAndASecondOpenOfThePathActivatesTheFirstWindow
               "&1 " + CRecentFileList::AbbreviatePath(QString::fromStdString(engine), 30));
 
     Command(ID_FILE_MRU_FILE1 + 1);  // battery.tsv
+    ASSERT_NE(ActiveView(), nullptr);
+    EXPECT_TRUE(SameImage(ActiveView()->BackingImage(), Reference(battery, ActiveView()->size())));
     Command(ID_FILE_MRU_FILE1 + 1);  // engine.csv, now second
     ASSERT_EQ(Children().size(), 2u);
+    EXPECT_EQ((*m_app->RecentFiles())[0], QString::fromStdString(engine));
+
+    // The Window menu lists the open windows, the active one checked.
+    QMenu* window = Popup(Main()->menuBar(), 2);
+    emit window->aboutToShow();
+    const QStringList items = Items(window);
+    ASSERT_EQ(items.size(), 6);
+    EXPECT_EQ(items.mid(3), QStringList({"-", "&1 battery.tsv", "&2 engine.csv"}));
+    EXPECT_TRUE(window->actions().last()->isChecked());
     CMDIChildWnd* engineFrame = Main()->MDIGetActive();
     EXPECT_EQ(engineFrame->windowTitle(), "engine.csv");
 
@@ -222,7 +234,18 @@ TEST_F(ViewerTest, TheCommandRouteEnablesWhatHasAHandler) {
     OpenThroughDialog(m_data.Write("engine.csv", kEngineFile));
     ASSERT_EQ(Children().size(), 1u);
     check(true);
-    EXPECT_EQ(Main()->FindAction(ID_VIEW_TOOLBAR)->isChecked(), true);
+    // The bars' items show and hide them and carry a check mark while they are visible.
+    for (UINT id : {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
+        QWidget* bar = id == ID_VIEW_TOOLBAR ? static_cast<QWidget*>(&Main()->m_wndToolBar)
+                                             : &Main()->m_wndStatusBar;
+        EXPECT_TRUE(Main()->FindAction(id)->isChecked());
+        Command(id);
+        EXPECT_FALSE(bar->isVisible());
+        EXPECT_FALSE(Main()->FindAction(id)->isChecked());
+        Command(id);
+        EXPECT_TRUE(bar->isVisible());
+        EXPECT_TRUE(Main()->FindAction(id)->isChecked());
+    }
     Command(ID_FILE_CLOSE);
     EXPECT_TRUE(Children().empty());
     EXPECT_EQ(Main()->CurrentMenuId(), IDR_MAINFRAME);
@@ -282,7 +305,11 @@ TEST(RecentFileNames, AreShortenedToThirtyCharacters) {
 }
 
 TEST_F(ViewerTest, NewDocumentsAreNumberedAndDrawTheDefaults) {
-    Command(ID_FILE_NEW);
+    // Ctrl+N, a key with no menu item or button.
+    Main()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Main()));
+    QTest::keyClick(Main(), Qt::Key_N, Qt::ControlModifier);
+    Flush();
     Command(ID_FILE_NEW);
     ASSERT_EQ(Children().size(), 2u);
     EXPECT_EQ(Children()[0]->windowTitle(), "Quorvel1");
