@@ -23,8 +23,11 @@ int Fail(const std::string& what) {
 }
 
 int Render(const RenderOptions& o) {
-    CFixedSizeWnd wnd(o.width, o.height);
-    CDiagram diagram(&wnd);
+    // The diagram is left for the system to reclaim at exit, reachable from here: freeing a
+    // million rows one by one would cost more than drawing them.
+    static CFixedSizeWnd* wnd = new CFixedSizeWnd(o.width, o.height);
+    static CDiagram* kept = new CDiagram(wnd);
+    CDiagram& diagram = *kept;
     if (!diagram.Load(CString(o.file.c_str())))
         return 1;
     o.ApplyTo(diagram);
