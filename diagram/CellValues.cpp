@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::size_t kBlockValues = 16384;
-
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
@@ -62,8 +60,7 @@ double CellValue(const char* text) {
 void CellValues::Clear() noexcept {
     m_nColumns = 0;
     m_rows = 0;
-    m_stride = 0;
-    m_blocks.clear();
+    m_columns.clear();
     m_extremes.clear();
     m_firstRow = m_lastRow = nullptr;
 }
@@ -71,29 +68,22 @@ void CellValues::Clear() noexcept {
 void CellValues::Begin(int nColumns) {
     Clear();
     m_nColumns = nColumns;
-    m_stride = nColumns > 1 ? static_cast<std::size_t>(nColumns - 1) : 0;
-    m_extremes.resize(m_stride);
-    // About 16 Ki values a block, and a whole number of rows in each.
-    const std::size_t rows = m_stride ? std::max<std::size_t>(1, kBlockValues / m_stride) : 1;
-    m_rowShift = static_cast<std::size_t>(std::bit_width(rows) - 1);
-    m_rowMask = (std::size_t{1} << m_rowShift) - 1;
+    const std::size_t curves = nColumns > 1 ? static_cast<std::size_t>(nColumns - 1) : 0;
+    m_columns.resize(curves);
+    m_extremes.resize(curves);
 }
 
 void CellValues::AppendRow(const CStringArray& row) {
-    if (m_stride == 0) {
-        ++m_rows;
-        return;
-    }
-    const std::size_t slot = m_rows & m_rowMask;
-    if (slot == 0) {
-        m_blocks.push_back(std::make_unique_for_overwrite<double[]>((m_rowMask + 1) * m_stride));
-    }
-    double* out = m_blocks.back().get() + slot * m_stride;
+    const Slot slot = SlotOf(m_rows);
     const CString* cells = row.GetData() + 1;
-    for (std::size_t c = 0; c < m_stride; ++c) {
+    for (std::size_t c = 0; c < m_columns.size(); ++c) {
+        auto& blocks = m_columns[c];
+        if (slot.offset == 0) {
+            blocks.push_back(std::make_unique_for_overwrite<double[]>(BlockRows(slot.block)));
+        }
         const CString& cell = cells[c];
         const double v = CellValue(cell.GetString());
-        out[c] = v;
+        blocks[slot.block][slot.offset] = v;
         if (!cell.IsEmpty()) {
             Extremes& e = m_extremes[c];
             e.any = true;

@@ -5,11 +5,10 @@
 // fast exact path for plain decimal numbers.
 //
 // CellValues keeps, for each curve column 1 .. nColumns - 1, the value of every row and the
-// extremes over its non-empty cells. Values are stored row by row in blocks of about 128 KiB, so
-// building the table never copies what it already holds and a wide file costs no more than a long
-// one.
+// extremes over its non-empty cells. Building the table never copies what it already holds.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -43,20 +42,50 @@ class CellValues {
 
     std::size_t Rows() const noexcept { return m_rows; }
     double Value(int nColumn, std::size_t row) const noexcept {
-        return m_blocks[row >> m_rowShift]
-                       [(row & m_rowMask) * m_stride + static_cast<std::size_t>(nColumn - 1)];
+        const Slot slot = SlotOf(row);
+        return m_columns[static_cast<std::size_t>(nColumn - 1)][slot.block][slot.offset];
+    }
+    // The values of a column from `row` on that lie together in memory; `count` receives how
+    // many (at least 1 while row < Rows()).
+    const double* Run(int nColumn, std::size_t row, std::size_t& count) const noexcept {
+        const Slot slot = SlotOf(row);
+        count = BlockRows(slot.block) - slot.offset;
+        return m_columns[static_cast<std::size_t>(nColumn - 1)][slot.block].get() + slot.offset;
     }
     const Extremes& ColumnExtremes(int nColumn) const noexcept {
         return m_extremes[static_cast<std::size_t>(nColumn - 1)];
     }
 
   private:
+    // Each column is stored on its own, so a pass over one curve reads only that curve's values.
+    // Its blocks grow from 64 rows, doubling up to 65536 rows, so a short file wastes little and
+    // a long one is never copied.
+    static constexpr std::size_t kFirstRows = 64;
+    static constexpr std::size_t kGrowingBlocks = 11;  // 64 .. 65536 rows
+    static constexpr std::size_t kGrowingRows =
+        kFirstRows * ((std::size_t{1} << kGrowingBlocks) - 1);
+    static constexpr std::size_t kLastRows = kFirstRows << (kGrowingBlocks - 1);
+
+    struct Slot {
+        std::size_t block;
+        std::size_t offset;
+    };
+    static Slot SlotOf(std::size_t row) noexcept {
+        if (row < kGrowingRows) {
+            const std::size_t b =
+                static_cast<std::size_t>(std::bit_width(row / kFirstRows + 1)) - 1;
+            return {b, row - kFirstRows * ((std::size_t{1} << b) - 1)};
+        }
+        const std::size_t far = row - kGrowingRows;
+        return {kGrowingBlocks + far / kLastRows, far % kLastRows};
+    }
+    static std::size_t BlockRows(std::size_t block) noexcept {
+        return block < kGrowingBlocks ? kFirstRows << block : kLastRows;
+    }
+
     int m_nColumns = 0;
     std::size_t m_rows = 0;
-    std::size_t m_stride = 0;    // values per row: the curve columns
-    std::size_t m_rowShift = 0;  // rows per block = 1 << m_rowShift
-    std::size_t m_rowMask = 0;
-    std::vector<std::unique_ptr<double[]>> m_blocks;
+    std::vector<std::vector<std::unique_ptr<double[]>>> m_columns;
     std::vector<Extremes> m_extremes;
     // Identity of the rows the table was built from.
     const CStringArray* m_firstRow = nullptr;

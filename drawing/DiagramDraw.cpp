@@ -1,4 +1,5 @@
 // The drawing pass and the curves.
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -13,8 +14,17 @@ namespace {
 // Pixel row of a value: B - trunc(v * P / s) + trunc(m * P / s), where the second truncation
 // (of m * P / s) is passed in already taken. Both truncations are 64-bit, so data far from 0
 // with a small step keeps its resolution; only the final sum is brought into the int range.
-std::int32_t ValueRow(double v, int P, double s, std::int32_t B, std::int64_t bottomShift) {
-    return SaturatedSum(B, TruncToInt64(v * P / s), bottomShift);
+inline std::int32_t ValueRow(double v, int P, double s, std::int32_t B, std::int64_t bottomShift) {
+    const double q = v * P / s;
+    // The common case, a quotient well inside 64 bits and a shift likewise: the sum cannot
+    // overflow, and only its clamp to the int range remains. NaN fails the test and takes the
+    // general path.
+    constexpr double kNear = 4.0e18;
+    if (q > -kNear && q < kNear && bottomShift > -(std::int64_t{1} << 61) &&
+        bottomShift < (std::int64_t{1} << 61)) {
+        return SaturateToInt32(std::int64_t{B} - static_cast<std::int64_t>(q) + bottomShift);
+    }
+    return SaturatedSum(B, TruncToInt64(q), bottomShift);
 }
 
 }  // namespace
@@ -64,24 +74,42 @@ void CDiagram::DrawCurve(int nColumn) {
     CDC& dc = *m_pDC;
     const auto inside = [T, B](std::int32_t y) { return y >= T && y <= B; };
 
-    // Row 0 starts from the value 0 at the left edge.
+    // Row 0 starts from the value 0 at the left edge. The pixel rows of a run of values are
+    // worked out first, in a tight loop the processor can overlap, then the run is drawn.
+    constexpr std::size_t kChunk = 2048;
+    std::int32_t rows[kChunk];
     std::int32_t prevX = L;
     std::int32_t prevY = ValueRow(0.0, P, s, B, bottomShift);
-    for (INT_PTR c = 0; c < N; ++c) {
-        const std::int32_t x = SaturateToInt32(L + static_cast<std::int64_t>(c) * S);
-        const std::int32_t y =
-            ValueRow(values.Value(nColumn, static_cast<std::size_t>(c)), P, s, B, bottomShift);
-        if (inside(prevY) && inside(y)) {
-            if (c >= 1) {
-                dc.MoveTo(prevX, prevY);
-                dc.LineTo(x, y);
+    const auto count = static_cast<std::size_t>(N);
+    bool atPrevious = false;  // the surface's line position is (prevX, prevY)
+    for (std::size_t first = 0; first < count;) {
+        std::size_t n = 0;
+        const double* v = values.Run(nColumn, first, n);
+        n = std::min({n, count - first, kChunk});
+        for (std::size_t i = 0; i < n; ++i)
+            rows[i] = ValueRow(v[i], P, s, B, bottomShift);
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t c = first + i;
+            const std::int32_t x = SaturateToInt32(L + static_cast<std::int64_t>(c) * S);
+            const std::int32_t y = rows[i];
+            if (inside(prevY) && inside(y)) {
+                if (c >= 1) {
+                    // After the previous segment the line position is already its end.
+                    if (!atPrevious)
+                        dc.MoveTo(prevX, prevY);
+                    dc.LineTo(x, y);
+                    atPrevious = true;
+                }
+                if (marks) {
+                    dc.FillSolidRect(SaturateToInt32(std::int64_t{x} - h),
+                                     SaturateToInt32(std::int64_t{y} - h), z, z, RGB(0, 0, 0));
+                }
+            } else {
+                atPrevious = false;
             }
-            if (marks) {
-                dc.FillSolidRect(SaturateToInt32(std::int64_t{x} - h),
-                                 SaturateToInt32(std::int64_t{y} - h), z, z, RGB(0, 0, 0));
-            }
+            prevX = x;
+            prevY = y;
         }
-        prevX = x;
-        prevY = y;
+        first += n;
     }
 }
