@@ -63,33 +63,39 @@ void PutField(CStringArray& fields, INT_PTR index, const char* p, std::size_t n)
     }
 }
 
-}  // namespace
+// Adds the closing empty string and returns the number of entries.
+int Finish(CStringArray& fields, INT_PTR count) {
+    PutField(fields, count, "", 0);
+    ++count;
+    fields.SetSize(count);
+    return static_cast<int>(count);
+}
 
-namespace {
-
-// Splits at a set of ASCII delimiters, byte by byte through a class table.
-int SplitAscii(std::string_view line, const std::array<ByteClass, 256>& cls, CStringArray& fields,
-               INT_PTR limit) {
+// Splits byte by byte, for delimiter sets of ASCII characters (in UTF-8 an ASCII byte never
+// occurs inside a multi-byte character). isGap(c) tells a delimiter or a space; nextGap(p, end)
+// finds the next one. At most `limit` entries are stored (no limit when negative).
+template <class IsGap, class NextGap>
+int SplitBytes(std::string_view line, CStringArray& fields, INT_PTR limit, IsGap isGap,
+               NextGap nextGap) {
     INT_PTR count = 0;
     const auto* p = reinterpret_cast<const unsigned char*>(line.data());
     const auto* end = p + line.size();
     CString scratch;  // a field with spaces inside is assembled here
     for (;;) {
-        while (p < end && cls[*p] != ByteClass::kText)
+        while (p < end && isGap(*p))
             ++p;
         if (p == end)
             break;
         const auto* start = p;
+        p = nextGap(p, end);
         bool spaced = false;
-        for (; p < end; ++p) {
-            const ByteClass c = cls[*p];
-            if (c == ByteClass::kDelimiter)
-                break;
-            spaced |= c == ByteClass::kSpace;
+        while (p < end && *p == ' ') {
+            spaced = true;
+            p = nextGap(p + 1, end);
         }
-        const auto* text = reinterpret_cast<const char*>(start);
         if (!spaced) {
-            PutField(fields, count, text, static_cast<std::size_t>(p - start));
+            PutField(fields, count, reinterpret_cast<const char*>(start),
+                     static_cast<std::size_t>(p - start));
         } else {
             scratch.Empty();
             for (const auto* q = start; q < p; ++q) {
@@ -98,16 +104,12 @@ int SplitAscii(std::string_view line, const std::array<ByteClass, 256>& cls, CSt
             }
             PutField(fields, count, scratch.data(), scratch.size());
         }
-        ++count;
-        if (count == limit) {
+        if (++count == limit) {
             fields.SetSize(count);
             return static_cast<int>(count);
         }
     }
-    PutField(fields, count, "", 0);
-    ++count;
-    fields.SetSize(count);
-    return static_cast<int>(count);
+    return Finish(fields, count);
 }
 
 // Splits character by character, for delimiter sets that hold multi-byte characters.
@@ -136,10 +138,7 @@ int SplitWide(std::string_view line, const DelimiterSet& set, CStringArray& fiel
         PutField(fields, count, field.data(), field.size());
         ++count;
     }
-    PutField(fields, count, "", 0);
-    ++count;
-    fields.SetSize(count);
-    return static_cast<int>(count);
+    return Finish(fields, count);
 }
 
 // The next tab, comma, semicolon or space at or after p, or end; sixteen bytes at a time.
@@ -165,48 +164,22 @@ const unsigned char* FindSpecial(const unsigned char* p, const unsigned char* en
     return p;
 }
 
-bool IsDefaultDelimiter(unsigned char c) {
-    return c == '\t' || c == ',' || c == ';';
+// Splits at the default delimiters, finding the end of each field sixteen bytes at a time.
+int SplitDefault(std::string_view line, CStringArray& fields, INT_PTR limit) {
+    const auto isGap = [](unsigned char c) {
+        return c == '\t' || c == ',' || c == ';' || c == ' ';
+    };
+    return SplitBytes(line, fields, limit, isGap, FindSpecial);
 }
 
-// SplitAscii for the default set, finding the end of each field sixteen bytes at a time.
-int SplitDefault(std::string_view line, CStringArray& fields, INT_PTR limit) {
-    INT_PTR count = 0;
-    const auto* p = reinterpret_cast<const unsigned char*>(line.data());
-    const auto* end = p + line.size();
-    CString scratch;  // a field with spaces inside is assembled here
-    for (;;) {
-        while (p < end && (IsDefaultDelimiter(*p) || *p == ' '))
+int SplitAscii(std::string_view line, const std::array<ByteClass, 256>& cls, CStringArray& fields) {
+    const auto isGap = [&cls](unsigned char c) { return cls[c] != ByteClass::kText; };
+    const auto nextGap = [&cls](const unsigned char* p, const unsigned char* end) {
+        while (p < end && cls[*p] == ByteClass::kText)
             ++p;
-        if (p == end)
-            break;
-        const auto* start = p;
-        p = FindSpecial(p, end);
-        bool spaced = false;
-        while (p < end && *p == ' ') {
-            spaced = true;
-            p = FindSpecial(p + 1, end);
-        }
-        if (!spaced) {
-            PutField(fields, count, reinterpret_cast<const char*>(start),
-                     static_cast<std::size_t>(p - start));
-        } else {
-            scratch.Empty();
-            for (const auto* q = start; q < p; ++q) {
-                if (*q != ' ')
-                    scratch += static_cast<char>(*q);
-            }
-            PutField(fields, count, scratch.data(), scratch.size());
-        }
-        if (++count == limit) {
-            fields.SetSize(count);
-            return static_cast<int>(count);
-        }
-    }
-    PutField(fields, count, "", 0);
-    ++count;
-    fields.SetSize(count);
-    return static_cast<int>(count);
+        return p;
+    };
+    return SplitBytes(line, fields, -1, isGap, nextGap);
 }
 
 }  // namespace
@@ -216,7 +189,7 @@ int SplitFields(std::string_view line, std::string_view delimiters, CStringArray
         return SplitDefault(line, fields, -1);
     const DelimiterSet custom(delimiters);
     if (custom.AsciiOnly())
-        return SplitAscii(line, custom.Table(), fields, -1);
+        return SplitAscii(line, custom.Table(), fields);
     return SplitWide(line, custom, fields);
 }
 
