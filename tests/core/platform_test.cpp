@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -146,5 +147,33 @@ TEST(CStdioFileTest, OnlyRegularReadableFilesOpen) {
     EXPECT_FALSE(f.Open("", CFile::modeRead));
     if (geteuid() != 0) {
         EXPECT_FALSE(f.Open(unreadable.c_str(), CFile::modeRead));
+    }
+}
+
+TEST(CStdioFileTest, AFileThatShrinksOrVanishesWhileReadEndsCleanly) {
+    std::string bytes;
+    for (int i = 0; i < 300000; ++i)
+        bytes += "line " + std::to_string(i) + "\n";  // ~3.5 MB
+    for (const bool vanish : {false, true}) {
+        TempFile file(bytes);
+        CStdioFile f;
+        ASSERT_TRUE(f.Open(file.path().c_str(), CFile::modeRead | CFile::typeText));
+        CString line;
+        ASSERT_TRUE(f.ReadString(line));
+        if (vanish) {
+            std::filesystem::remove(file.path());
+        } else {
+            std::filesystem::resize_file(file.path(), 10);
+        }
+        long more = 0;
+        while (f.ReadString(line))
+            ++more;
+        EXPECT_FALSE(f.Failed());
+        if (vanish) {
+            EXPECT_EQ(more, 299999) << "a removed file is still read to its end";
+        } else {
+            EXPECT_GT(more, 0) << "what was already buffered is still returned";
+            EXPECT_LT(more, 299999) << "reading stops where the file now ends";
+        }
     }
 }
