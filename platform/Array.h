@@ -19,7 +19,6 @@ class CArray {
 
     INT_PTR GetSize() const noexcept { return static_cast<INT_PTR>(m_data.size()); }
     INT_PTR GetCount() const noexcept { return GetSize(); }
-    INT_PTR GetUpperBound() const noexcept { return GetSize() - 1; }
     bool IsEmpty() const noexcept { return m_data.empty(); }
 
     // Sets the number of elements; new elements are default-constructed. Growing keeps room for
@@ -36,7 +35,6 @@ class CArray {
     }
     // Removes every element and releases the storage.
     void RemoveAll() noexcept { std::vector<TYPE>().swap(m_data); }
-    void FreeExtra() { m_data.shrink_to_fit(); }
 
     const TYPE& GetAt(INT_PTR i) const { return m_data[Check(i)]; }
     TYPE& ElementAt(INT_PTR i) { return m_data[Check(i)]; }

@@ -146,31 +146,6 @@ int CString::Remove(char c) {
     return static_cast<int>(n - kept);
 }
 
-int CString::Find(char c, int start) const {
-    std::size_t n = size();
-    if (start < 0 || static_cast<std::size_t>(start) >= n)
-        return -1;
-    const void* hit = std::memchr(data() + start, c, n - static_cast<std::size_t>(start));
-    return hit ? static_cast<int>(static_cast<const char*>(hit) - data()) : -1;
-}
-
-CString CString::Left(int nCount) const {
-    if (nCount < 0)
-        nCount = 0;
-    std::size_t n = size();
-    return CString(std::string_view(data(), std::min<std::size_t>(n, nCount)));
-}
-
-CString CString::Mid(int nFirst, int nCount) const {
-    std::size_t n = size();
-    if (nFirst < 0)
-        nFirst = 0;
-    if (nCount < 0)
-        nCount = 0;
-    std::size_t first = std::min<std::size_t>(n, nFirst);
-    return CString(std::string_view(data() + first, std::min<std::size_t>(n - first, nCount)));
-}
-
 std::size_t CharLength(const char* p, std::size_t n) noexcept {
     const auto* s = reinterpret_cast<const unsigned char*>(p);
     unsigned char b = s[0];

@@ -64,9 +64,6 @@ class CString {
     // Removes every occurrence of the byte c (an ASCII character never occurs inside a UTF-8
     // multi-byte sequence); returns how many were removed.
     int Remove(char c);
-    int Find(char c, int start = 0) const;
-    CString Left(int nCount) const;
-    CString Mid(int nFirst, int nCount) const;
 
     // Character-wise helpers (a character is one valid UTF-8 sequence, or a single byte that does
     // not start one).

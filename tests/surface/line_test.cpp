@@ -62,6 +62,22 @@ PixelSet DrawLines(int width, int height, std::initializer_list<Line> lines, int
     return Painted(dc);
 }
 
+// The part of a line that falls on a 10 x 10 image, found by drawing it shifted by (30, 30) on an
+// image large enough that nothing of it is clipped there.
+PixelSet UnclippedCrop(const Line& l, int bigWidth, int bigHeight, CPen* pen = nullptr) {
+    RasterDC big(bigWidth, bigHeight);
+    if (pen)
+        big.SelectObject(pen);
+    big.MoveTo(l.x0 + 30, l.y0 + 30);
+    big.LineTo(l.x1 + 30, l.y1 + 30);
+    PixelSet inside;
+    for (const auto& [x, y] : Painted(big)) {
+        if (x >= 30 && x < 40 && y >= 30 && y < 40)
+            inside.insert({x - 30, y - 30});
+    }
+    return inside;
+}
+
 }  // namespace
 
 TEST(ThinLineTest, PaintsTheWalkWithoutItsEndPoint) {
@@ -131,15 +147,7 @@ TEST(ThinLineTest, ClippingKeepsExactlyThePixelsOfTheWholeWalk) {
         {4, -9, 4, 20},   {4, 20, 4, -9},   {-9, 4, 20, 4},   {0, 9, 13, 8},   {9, 0, 8, 13},
     };
     for (const Line& l : lines) {
-        // The same line on a larger image, shifted so that nothing of it is clipped there.
-        RasterDC big(80, 140);
-        big.MoveTo(l.x0 + 30, l.y0 + 30);
-        big.LineTo(l.x1 + 30, l.y1 + 30);
-        PixelSet inside;
-        for (const auto& [x, y] : Painted(big)) {
-            if (x >= 30 && x < 40 && y >= 30 && y < 40)
-                inside.insert({x - 30, y - 30});
-        }
+        const PixelSet inside = UnclippedCrop(l, 80, 140);
         const PixelSet clipped = DrawLines(10, 10, {l});
         EXPECT_EQ(clipped, inside) << l.x0 << "," << l.y0 << " -> " << l.x1 << "," << l.y1;
         EXPECT_EQ(clipped, ReferenceWalk(l, 10, 10));
@@ -292,16 +300,8 @@ TEST(WideLineTest, ClippedWideLinesMatchTheirUnclippedShape) {
             EXPECT_EQ(Painted(small), expected);
             continue;
         }
-        RasterDC big(80, 80);
-        big.SelectObject(&pen);
-        big.MoveTo(l.x0 + 30, l.y0 + 30);
-        big.LineTo(l.x1 + 30, l.y1 + 30);
-        PixelSet inside;
-        for (const auto& [x, y] : Painted(big)) {
-            if (x >= 30 && x < 40 && y >= 30 && y < 40)
-                inside.insert({x - 30, y - 30});
-        }
-        EXPECT_EQ(Painted(small), inside) << l.x0 << "," << l.y0 << " -> " << l.x1 << "," << l.y1;
+        EXPECT_EQ(Painted(small), UnclippedCrop(l, 80, 80, &pen))
+            << l.x0 << "," << l.y0 << " -> " << l.x1 << "," << l.y1;
     }
 }
 
